@@ -1,0 +1,93 @@
+// Image libraries in memory: a TPictureCollection of TPictureCollectionItem, each a named picture
+// cut into a grid of patterns (animation frames), found by name without regard to letter case.
+//
+// Pattern geometry, for a picture of W x H pixels:
+//   w = PatternWidth if > 0 else W;  h = PatternHeight if > 0 else H
+//   strideX = w + SkipWidth;  strideY = h + SkipHeight
+//   columns = (W + SkipWidth) div strideX;  rows = (H + SkipHeight) div strideY
+//   pattern i: row i div columns, column i mod columns, at (column*strideX, row*strideY), size w x h
+//   PatternTotal = columns * rows;  Width = w;  Height = h
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "media/geometry.h"
+#include "media/item_surfaces.h"
+#include "media/name_index.h"
+#include "media/picture.h"
+
+class TDXDraw;
+class TDirectDrawSurface;
+class TPictureCollection;
+
+class TPictureCollectionItem : public TNamedItem {
+ public:
+  explicit TPictureCollectionItem(TPictureCollection& collection);
+  ~TPictureCollectionItem();
+
+  int32_t PatternWidth = 0;
+  int32_t PatternHeight = 0;
+  int32_t SkipWidth = 0;
+  int32_t SkipHeight = 0;
+  bool SystemMemory = false;
+  bool Transparent = true;
+
+  TColor TransparentColor() const { return transparentColor_; }
+  // Sets the colour key and re-derives it on every surface already built.
+  void SetTransparentColor(TColor color);
+
+  const TPicture& Picture() const { return picture_; }
+  void SetPicture(TPicture picture) { picture_ = std::move(picture); }
+
+  // Pattern geometry (see the top of this file).
+  int Width() const;
+  int Height() const;
+  int PatternTotal() const;
+  TRect PatternRect(int pattern) const;
+
+  // Drawing (no effect before the device is initialised or for a pattern outside 0..PatternTotal-1).
+  void Draw(TDirectDrawSurface& dest, int x, int y, int pattern);
+  void DrawStretched(TDirectDrawSurface& dest, const TRect& destRect, int pattern);
+  void DrawBlended(TDirectDrawSurface& dest, const TRect& destRect, int pattern, int alpha);
+  // The surface holding pattern i, or nullptr.
+  TDirectDrawSurface* PatternSurface(int pattern);
+
+  // Surfaces built from the picture by the drawing device; see item_surfaces.h.
+  TItemSurfaces& Surfaces() { return surfaces_; }
+
+ private:
+  TColor transparentColor_ = clBlack;
+  TPicture picture_;
+  TItemSurfaces surfaces_;
+};
+
+class TPictureCollection : public TNamedCollection<TPictureCollectionItem> {
+ public:
+  TPictureCollection();
+  ~TPictureCollection();
+
+  // 256 palette entries of 4 bytes, read and kept.
+  std::vector<uint8_t> ColorTable = std::vector<uint8_t>(1024, 0);
+
+  // The drawing device this library is registered with (set by TDXImageList), or nullptr.
+  TDXDraw* DXDraw = nullptr;
+
+  // Raises EPictureCollectionError "Image '%s' not found".
+  TPictureCollectionItem& Find(const std::string& name);
+  TPictureCollectionItem& Add();
+
+  // Loads a library file, replacing the content. The file is opened before anything is removed.
+  void ReadFromFile(const std::string& path);
+  void ReadFromStream(const uint8_t* data, size_t size);
+
+  // Builds every item's surfaces (device initialised) or frees them (device finalised).
+  void RestoreSurfaces();
+  void FinalizeSurfaces();
+
+ private:
+  // After a load: builds the surfaces at once when the device is already initialised.
+  void AfterLoad();
+};

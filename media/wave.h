@@ -1,0 +1,20 @@
+// A wave: the format block of a RIFF "fmt " chunk as stored, and the sample data of its "data" chunk.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+struct TWave {
+  std::vector<uint8_t> Format;  // whole "fmt " body; the first 16 bytes are the PCM fields
+  std::vector<uint8_t> Data;    // samples
+
+  bool Empty() const { return Data.empty(); }
+  // PCM fields of the format block (0 when the block is shorter than 16 bytes).
+  uint16_t FormatTag() const;
+  uint16_t Channels() const;
+  uint32_t SamplesPerSecond() const;
+  uint32_t AvgBytesPerSecond() const;
+  uint16_t BlockAlign() const;
+  uint16_t BitsPerSample() const;
+  bool operator==(const TWave&) const = default;
+};

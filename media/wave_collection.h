@@ -1,0 +1,68 @@
+// Sound libraries in memory: a TWaveCollection of TWaveCollectionItem, each a named wave with its
+// playback settings, found by name without regard to letter case. Playback is in sound_buffers.h.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "media/name_index.h"
+#include "media/sound_buffers.h"
+#include "media/wave.h"
+
+class TDXSound;
+class TWaveCollection;
+
+class TWaveCollectionItem : public TNamedItem {
+ public:
+  explicit TWaveCollectionItem(TWaveCollection& collection);
+  ~TWaveCollectionItem();
+
+  // Stored in the file.
+  bool Looped() const { return looped_; }
+  void SetLooped(bool looped);  // a change stops all playback first
+  int32_t MaxPlayingCount() const { return maxPlayingCount_; }
+  void SetMaxPlayingCount(int32_t count);  // negative -> 0; a change releases the instances
+  const TWave& Wave() const { return wave_; }
+  void SetWave(TWave wave) { wave_ = std::move(wave); }
+
+  // Run time only.
+  int32_t Frequency = 0;  // Hz; 0 = the wave's own rate
+  int32_t Pan = 0;        // -10000 (left) .. 10000 (right)
+  int32_t Volume() const { return volume_; }
+  void SetVolume(int32_t volume);  // hundredths of a decibel, 0 = full, -10000 = silent
+
+  void Play(bool wait = false);
+  void Stop();
+
+  TSoundBuffers& Buffers() { return buffers_; }
+
+ private:
+  bool looped_ = false;
+  int32_t maxPlayingCount_ = 0;
+  int32_t volume_ = 0;
+  TWave wave_;
+  TSoundBuffers buffers_;
+};
+
+class TWaveCollection : public TNamedCollection<TWaveCollectionItem> {
+ public:
+  TWaveCollection();
+  ~TWaveCollection();
+
+  // The sound device this library is registered with (set by TDXWaveList), or nullptr.
+  TDXSound* DXSound = nullptr;
+
+  // Raises EWaveCollectionError "Wave '%s' not found".
+  TWaveCollectionItem& Find(const std::string& name);
+  TWaveCollectionItem& Add();
+
+  void ReadFromFile(const std::string& path);
+  void ReadFromStream(const uint8_t* data, size_t size);
+
+  // Builds every item's base buffer (device initialised) or releases all buffers.
+  void RestoreBuffers();
+  void FinalizeBuffers();
+
+ private:
+  void AfterLoad();
+};
