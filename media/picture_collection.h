@@ -28,6 +28,9 @@ class TPictureCollectionItem : public TNamedItem {
   explicit TPictureCollectionItem(TPictureCollection& collection);
   ~TPictureCollectionItem();
 
+  // The library that owns the item.
+  TPictureCollection& Collection() const { return collection_; }
+
   int32_t PatternWidth = 0;
   int32_t PatternHeight = 0;
   int32_t SkipWidth = 0;
@@ -46,6 +49,7 @@ class TPictureCollectionItem : public TNamedItem {
   int Width() const;
   int Height() const;
   int PatternTotal() const;
+  // Rectangle of pattern i within the picture (empty for a pattern outside 0..PatternTotal-1).
   TRect PatternRect(int pattern) const;
 
   // Drawing (no effect before the device is initialised or for a pattern outside 0..PatternTotal-1).
@@ -59,6 +63,7 @@ class TPictureCollectionItem : public TNamedItem {
   TItemSurfaces& Surfaces() { return surfaces_; }
 
  private:
+  TPictureCollection& collection_;
   TColor transparentColor_ = clBlack;
   TPicture picture_;
   TItemSurfaces surfaces_;
@@ -75,12 +80,17 @@ class TPictureCollection : public TNamedCollection<TPictureCollectionItem> {
   // The drawing device this library is registered with (set by TDXImageList), or nullptr.
   TDXDraw* DXDraw = nullptr;
 
+  // The item found through the name index (the one named last among equal names).
   // Raises EPictureCollectionError "Image '%s' not found".
   TPictureCollectionItem& Find(const std::string& name);
+  // Appends a new item with the default fields and an empty name.
   TPictureCollectionItem& Add();
 
-  // Loads a library file, replacing the content. The file is opened before anything is removed.
+  // Loads a library file, replacing the content. The file is opened before anything is removed;
+  // a missing or unreadable file raises EFOpenError "Cannot open file %s".
   void ReadFromFile(const std::string& path);
+  // Removes every item, then reads a library from memory. On a read error the items read so far
+  // stay and the error propagates.
   void ReadFromStream(const uint8_t* data, size_t size);
 
   // Builds every item's surfaces (device initialised) or frees them (device finalised).

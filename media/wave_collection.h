@@ -17,6 +17,9 @@ class TWaveCollectionItem : public TNamedItem {
   explicit TWaveCollectionItem(TWaveCollection& collection);
   ~TWaveCollectionItem();
 
+  // The library that owns the item.
+  TWaveCollection& Collection() const { return collection_; }
+
   // Stored in the file.
   bool Looped() const { return looped_; }
   void SetLooped(bool looped);  // a change stops all playback first
@@ -37,6 +40,7 @@ class TWaveCollectionItem : public TNamedItem {
   TSoundBuffers& Buffers() { return buffers_; }
 
  private:
+  TWaveCollection& collection_;
   bool looped_ = false;
   int32_t maxPlayingCount_ = 0;
   int32_t volume_ = 0;
@@ -52,11 +56,17 @@ class TWaveCollection : public TNamedCollection<TWaveCollectionItem> {
   // The sound device this library is registered with (set by TDXWaveList), or nullptr.
   TDXSound* DXSound = nullptr;
 
+  // The item found through the name index (the one named last among equal names).
   // Raises EWaveCollectionError "Wave '%s' not found".
   TWaveCollectionItem& Find(const std::string& name);
+  // Appends a new item with the default fields and an empty name.
   TWaveCollectionItem& Add();
 
+  // Loads a library file, replacing the content. The file is opened before anything is removed;
+  // a missing or unreadable file raises EFOpenError "Cannot open file %s".
   void ReadFromFile(const std::string& path);
+  // Removes every item, then reads a library from memory. On a read error the items read so far
+  // stay and the error propagates.
   void ReadFromStream(const uint8_t* data, size_t size);
 
   // Builds every item's base buffer (device initialised) or releases all buffers.

@@ -1,0 +1,3 @@
+#include "media/byte_reader.h"
+
+void ThrowStreamReadError() { throw EReadError("Stream read error"); }
