@@ -49,11 +49,13 @@ struct TIsoMap {
 
 // Reads a whole .iso file. Raises EFOpenError "Cannot open file %s" when it cannot be opened,
 // EReadError "Stream read error" when it ends early, and EDataError with a plain-words reason for a
-// grid outside 0..512 x 0..2048, a tile size that is not positive, or a string length byte larger
-// than its field.
+// grid outside 0..512 x 0..2048, a tile side outside 2..1024 pixels (the cell lookup divides by half
+// the height), or a string length byte larger than its field. Bytes after the records are ignored.
 TIsoMap ReadIsoMap(const std::string& path);
 TIsoMap ReadIsoMap(const uint8_t* data, size_t size);
 
-// Writes the file (whole, through a temporary file and a rename).
+// Writes the file (whole, through a temporary file and a rename). Raises EDataError for a map the
+// format cannot hold (the reader's rules, a cell count that does not match the grid, strings longer
+// than their fields) and EStreamError "Cannot create file %s" when the file cannot be written.
 void WriteIsoMap(const std::string& path, const TIsoMap& map);
 std::vector<uint8_t> EncodeIsoMap(const TIsoMap& map);
