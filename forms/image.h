@@ -1,0 +1,31 @@
+// A picture on the form: a backdrop, a title screen, a map or a portrait.
+#pragma once
+
+#include <cstdint>
+
+#include "forms/control.h"
+#include "forms/control_visitor.h"
+#include "media/picture.h"
+
+class TImage : public TControl {
+ public:
+  using TControl::TControl;
+
+  // Scale the picture to the control's size; otherwise draw it at its own size.
+  bool Stretch = false;
+  // Centre an unscaled picture in the control; otherwise put it at the top-left corner.
+  bool Center = false;
+
+  const TPicture& Picture() const { return picture_; }
+  void SetPicture(TPicture picture);
+  // Grows on every SetPicture, so a drawer can tell when to rebuild what it made from the picture.
+  uint32_t PictureVersion() const { return version_; }
+  // Where the picture lands in form coordinates (after Stretch and Center), clipped to nothing.
+  TRect PictureRect() const;
+
+  void Accept(TControlVisitor& visitor) override { visitor.Visit(*this); }
+
+ private:
+  TPicture picture_;
+  uint32_t version_ = 0;
+};
