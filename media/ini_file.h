@@ -4,9 +4,10 @@
 //   - Section and key names match without regard to letter case (Windows-1252 letters).
 //   - Names and values are trimmed of surrounding blanks and tabs; a value enclosed in a matching
 //     pair of double or single quotes loses them. A value reads as at most 2047 characters.
-//   - Lines may end in LF or CR LF, the last one may have no line end. Lines starting with ';' or
-//     '#', lines without '=', a '[' line without ']', and keys before the first section are kept
-//     as they are but never read. Only the first 64 KiB of a line are looked at.
+//   - Lines may end in LF or CR LF, the last one may have no line end. A line starting with '['
+//     names a section up to its ']' (or up to the line end when the ']' is missing). Lines starting
+//     with ';' or '#', other lines without '=' and keys before the first section are kept as they
+//     are but never read. Only the first 64 KiB of a line are looked at.
 //   - When a section or a key appears twice, the first occurrence is the one read and written.
 //   - Every call reads the file afresh, so two objects on one file see each other's writes.
 //   - A write changes only the line of its key (or adds the key at the end of its section, or a new
