@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "media/byte_reader.h"
 #include "media/errors.h"
 
 namespace {
@@ -22,49 +23,17 @@ constexpr size_t kMaxIsoFileSize = kIsoHeaderSize +
                                    size_t{4} * (kMaxMapCol + 1) * (kMaxMapRow + 1) +
                                    size_t{kMapObjectCount} * kMapObjectRecordSize;
 
-// Reads little-endian values from one buffer; every read first checks that its bytes are there.
-class TByteReader {
- public:
-  TByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-
-  size_t Left() const { return size_ - pos_; }
-
-  void Need(size_t count) const {
-    if (count > Left()) throw EReadError("Stream read error");
+// A short string in a field of 1 + capacity bytes; the whole field is consumed.
+std::string FieldString(TByteReader& in, size_t capacity, const char* what, int index) {
+  TByteReader field = in.Slice(1 + capacity);
+  const uint8_t length = field.U8();
+  if (length > capacity) {
+    throw EDataError(Fmt("Map object %d: its %s is %u characters long, but the field holds at most %zu",
+                         index, what, unsigned{length}, capacity));
   }
-
-  int32_t Int32() {
-    Need(4);
-    const uint8_t* p = data_ + pos_;
-    pos_ += 4;
-    const uint32_t value = uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) |
-                           (uint32_t{p[3]} << 24);
-    return static_cast<int32_t>(value);
-  }
-
-  uint8_t Byte() {
-    Need(1);
-    return data_[pos_++];
-  }
-
-  // A short string in a field of 1 + capacity bytes; the whole field is consumed.
-  std::string ShortString(size_t capacity, const char* what, int index) {
-    Need(1 + capacity);
-    const uint8_t length = data_[pos_];
-    if (length > capacity) {
-      throw EDataError(Fmt("Map object %d: its %s is %u characters long, but the field holds at most %zu",
-                           index, what, unsigned{length}, capacity));
-    }
-    std::string text(reinterpret_cast<const char*>(data_ + pos_ + 1), length);
-    pos_ += 1 + capacity;
-    return text;
-  }
-
- private:
-  const uint8_t* data_;
-  size_t size_;
-  size_t pos_ = 0;
-};
+  const uint8_t* text = field.Bytes(length);
+  return std::string(reinterpret_cast<const char*>(text), length);
+}
 
 void PutInt32(std::vector<uint8_t>& out, int32_t value) {
   const auto v = static_cast<uint32_t>(value);
@@ -104,29 +73,29 @@ size_t CellCount(int32_t lastCol, int32_t lastRow) {
 TIsoMap ReadIsoMap(const uint8_t* data, size_t size) {
   TByteReader in(data, size);
   TIsoMap map;
-  map.lastCol = in.Int32();
-  map.lastRow = in.Int32();
-  map.tileWidth = in.Int32();
-  map.tileHeight = in.Int32();
-  for (int i = 0; i < 6; ++i) in.Int32();
+  map.lastCol = in.I32();
+  map.lastRow = in.I32();
+  map.tileWidth = in.I32();
+  map.tileHeight = in.I32();
+  in.Skip(24);
   CheckGrid(map.lastCol, map.lastRow, map.tileWidth, map.tileHeight);
 
   // The grid is at most 513 x 2049 cells, so the byte count cannot overflow; the bytes must be
   // present before the cells are allocated.
   const size_t count = CellCount(map.lastCol, map.lastRow);
-  in.Need(count * 4);
+  TByteReader cells = in.Slice(count * 4);
   map.cells.resize(count);
-  for (size_t i = 0; i < count; ++i) map.cells[i] = in.Int32();
+  for (size_t i = 0; i < count; ++i) map.cells[i] = cells.I32();
 
   for (int i = 0; i < kMapObjectCount; ++i) {
-    in.Need(kMapObjectRecordSize);
+    TByteReader record = in.Slice(kMapObjectRecordSize);
     TIsoObject& object = map.objects[i];
-    object.col = in.Int32();
-    object.row = in.Int32();
-    object.name = in.ShortString(kNameField, "name", i);
-    object.param = in.ShortString(kNameField, "param", i);
-    object.active = in.Byte();
-    object.text = in.ShortString(kTextField, "text", i);
+    object.col = record.I32();
+    object.row = record.I32();
+    object.name = FieldString(record, kNameField, "name", i);
+    object.param = FieldString(record, kNameField, "param", i);
+    object.active = record.U8();
+    object.text = FieldString(record, kTextField, "text", i);
   }
   return map;
 }
