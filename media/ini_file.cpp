@@ -252,8 +252,7 @@ std::optional<std::string> IniWithValue(std::string_view text, std::string_view 
   bool inSection = false;
   bool sectionFound = false;
   bool insertionDone = false;  // the first matching section has ended
-  size_t insertAfter = 0;      // end of the content of the line the new key follows
-  size_t insertNext = 0;       // start of the line after it
+  size_t insertAt = 0;         // start of the line after the one the new key follows
   while (walker.NextLine(line)) {
     const ParsedLine parsed = ParseLine(text.substr(line.begin, line.contentEnd - line.begin));
     if (parsed.kind == LineKind::Section) {
@@ -261,8 +260,7 @@ std::optional<std::string> IniWithValue(std::string_view text, std::string_view 
       inSection = SameName(parsed.name, section);
       if (inSection && !sectionFound) {
         sectionFound = true;
-        insertAfter = line.contentEnd;
-        insertNext = line.next;
+        insertAt = line.next;
       }
     } else if (parsed.kind == LineKind::Key && inSection) {
       if (SameName(parsed.name, key)) {
@@ -272,10 +270,7 @@ std::optional<std::string> IniWithValue(std::string_view text, std::string_view 
         result.append(text.substr(line.contentEnd));
         return result;
       }
-      if (!insertionDone) {
-        insertAfter = line.contentEnd;
-        insertNext = line.next;
-      }
+      if (!insertionDone) insertAt = line.next;
     }
   }
 
@@ -283,15 +278,12 @@ std::optional<std::string> IniWithValue(std::string_view text, std::string_view 
   entry += '=';
   entry.append(value);
   if (sectionFound) {
-    // After a last line without a line end, the new key needs one before it.
-    std::string result(text.substr(0, insertAfter));
-    result.append(lineEnd);
+    // A new line between whole lines; after a last line without a line end, one is added first.
+    std::string result(text.substr(0, insertAt));
+    if (!result.empty() && result.back() != '\n') result.append(lineEnd);
     result += entry;
-    if (insertNext > insertAfter) {
-      result.append(text.substr(insertAfter));
-    } else {
-      result.append(lineEnd);
-    }
+    result.append(lineEnd);
+    result.append(text.substr(insertAt));
     return result;
   }
   std::string result(text);
