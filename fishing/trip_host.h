@@ -21,6 +21,7 @@ class TTripHost {
 
   // Menu changes.
   virtual void ShowLoadingBox() = 0;           // loading box moved to (120, 160) and shown
+  virtual void HideLoadingBox() = 0;           // loading box hidden (a lake that failed to load)
   virtual void AppendLoadingDot() = 0;         // "." appended to the loading label
   virtual void ResetLoadingLabel() = 0;        // label back to "Loading."
   virtual void HideMenu() = 0;                 // image, options, option, players, player, tarnhook,
@@ -31,4 +32,5 @@ class TTripHost {
   virtual void RefillLakeList() = 0;           // lakes 1..lakesOpen from the catalogue
   virtual void UpdateStatus() = 0;             // name + "    Cash: $" + cash
   virtual void ShowMessage(const std::string& text) = 0;  // modal message box
+  virtual bool Closing() const = 0;            // the window is closing: modal waits must end
 };
