@@ -2,6 +2,7 @@
 // whether the program has the input focus. The main form owns it; every component gets a reference.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "media/host.h"
@@ -11,16 +12,19 @@ class TDXTimer;
 class TApplication {
  public:
   explicit TApplication(THost& host) : host_(host) {}
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
 
   THost& Host() { return host_; }
 
   // Called by the host's loop whenever its message queue is empty: ticks the timer in the slot.
-  void Idle();
+  // Returns true when the host should call again at once instead of waiting for a message.
+  bool Idle();
   // Pumps and dispatches pending messages (the modal pauses inside a tick use this).
   void ProcessMessages() { host_.ProcessMessages(); }
 
   // Focus changes: fire every timer's OnActivate / OnDeactivate and suspend or restart the
-  // running ActiveOnly timer.
+  // running ActiveOnly timer; tell the focus listeners (the sound device mutes without focus).
   void SetActive(bool active);
   bool Active() const { return active_; }
 
@@ -32,9 +36,20 @@ class TApplication {
   void RegisterTimer(TDXTimer* timer);
   void UnregisterTimer(TDXTimer* timer);
 
+  // Used by the sound device: called with the new state after every focus change.
+  using TFocusListener = std::function<void(bool active)>;
+  int AddFocusListener(TFocusListener listener);
+  void RemoveFocusListener(int id);
+
  private:
   THost& host_;
   bool active_ = true;
   TDXTimer* idleTimer_ = nullptr;
   std::vector<TDXTimer*> timers_;
+  struct TListener {
+    int Id;
+    TFocusListener Call;
+  };
+  std::vector<TListener> focusListeners_;
+  int nextListenerId_ = 1;
 };

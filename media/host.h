@@ -17,6 +17,15 @@ class TAudioSource {
   virtual void Mix(int16_t* stereoFrames, int frameCount) = 0;
 };
 
+// A display mode the host offers. A 16-bit mode packs 5-6-5, or 5-5-5 when GreenFiveBits is set.
+struct TDisplayMode {
+  int Width = 640;
+  int Height = 480;
+  int BitCount = 16;
+  bool GreenFiveBits = false;
+  bool operator==(const TDisplayMode&) const = default;
+};
+
 // Mouse pointer shapes the programs choose between.
 enum class TCursorShape { Default, HandPoint, None };
 
@@ -39,6 +48,11 @@ class THost {
   virtual void SetDisplaySurface(const TDirectDrawSurface* primary) = 0;
   // Shows the display surface now. waitVBlank: present in step with the display.
   virtual void Present(bool waitVBlank) = 0;
+  // The desktop's own mode, used by a device that does not run full screen.
+  virtual TDisplayMode DesktopMode() const { return TDisplayMode{}; }
+  // The modes a full-screen device may switch to, in the host's order.
+  virtual std::vector<TDisplayMode> DisplayModes() const { return {DesktopMode()}; }
+
   // Milliseconds from an arbitrary start, as the frame timer reads it.
   virtual uint32_t Clock() = 0;
   virtual void Sleep(uint32_t milliseconds) = 0;

@@ -1,0 +1,89 @@
+// The sound mixer the host pulls from: voices that play shared sample buffers at their own rate,
+// volume and pan, mixed into interleaved 16-bit stereo frames at the host's rate. The host calls
+// Mix on its audio thread; every other call comes from the program's thread, so the voice table is
+// guarded by one mutex held only for the length of each call.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "media/host.h"
+
+struct TWave;
+
+// A wave's samples decoded to 16-bit, one or two channels interleaved, shared by every voice that
+// plays them.
+struct TSampleBuffer {
+  int Channels = 1;
+  int Rate = 22050;
+  std::vector<int16_t> Samples;
+  size_t Frames() const { return Samples.size() / static_cast<size_t>(Channels); }
+};
+
+// Decodes a PCM wave (8-bit unsigned or 16-bit signed, mono or stereo); nullptr when the format
+// cannot be played or the wave holds no whole frame.
+std::shared_ptr<const TSampleBuffer> DecodeWave(const TWave& wave);
+
+// Gain for an attenuation in hundredths of a decibel (0 = 1.0, -10000 or less = 0), in 1/65536.
+int32_t GainFromHundredthsDb(int32_t hundredthsDb);
+
+class TMixer : public TAudioSource {
+ public:
+  // Most voices that may exist at once; AddVoice fails beyond it.
+  static constexpr int kMaxVoices = 256;
+
+  explicit TMixer(int outputRate);
+
+  // A new stopped voice at the start of samples; -1 when no voice can be made.
+  int AddVoice(std::shared_ptr<const TSampleBuffer> samples);
+  void RemoveVoice(int voice);
+
+  // Volume in hundredths of a decibel (0 .. -10000), pan -10000 (left) .. 10000 (right),
+  // frequency in Hz (0 = the samples' own rate).
+  void SetVolume(int voice, int32_t hundredthsDb);
+  void SetPan(int voice, int32_t pan);
+  void SetFrequency(int voice, int32_t frequency);
+
+  // Starts from the current position, once or looping.
+  void Play(int voice, bool looped);
+  void Stop(int voice);
+  // Moves the voice back to its first sample.
+  void Rewind(int voice);
+  // True while the voice plays.
+  bool Busy(int voice) const;
+
+  // Silences the whole output while muted (the program has lost the focus).
+  void SetMuted(bool muted);
+
+  int OutputRate() const { return outputRate_; }
+
+  // Fills frameCount interleaved stereo frames (called on the host's audio thread).
+  void Mix(int16_t* stereoFrames, int frameCount) override;
+
+ private:
+  struct TVoice {
+    bool Used = false;
+    bool Playing = false;
+    bool Looped = false;
+    std::shared_ptr<const TSampleBuffer> Samples;
+    uint64_t Position = 0;  // frames, 32.32 fixed point
+    uint64_t Step = 0;      // per output frame, 32.32 fixed point
+    int32_t Volume = 0;
+    int32_t Pan = 0;
+    int32_t GainLeft = 65536;
+    int32_t GainRight = 65536;
+  };
+
+  TVoice* VoiceAt(int voice);
+  const TVoice* VoiceAt(int voice) const;
+  void UpdateGains(TVoice& voice);
+  void MixVoice(TVoice& voice, int32_t* accumulator, int frameCount);
+
+  const int outputRate_;
+  bool muted_ = false;
+  mutable std::mutex mutex_;
+  std::vector<TVoice> voices_;
+  std::vector<int32_t> accumulator_;
+};
