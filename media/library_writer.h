@@ -29,10 +29,13 @@ struct TWaveItemData {
   TWave Wave;
 };
 
+// An image library file: root object "TPictureCollectionComponent" whose "List" holds the items.
+// Pictures are stored as "TDIB" (see dib_writer.h); an empty picture is not stored.
 std::vector<uint8_t> EncodePictureLibrary(const std::vector<TPictureItemData>& items);
+// A sound library file: root object "TWaveCollectionComponent"; each wave stored as a RIFF file.
 std::vector<uint8_t> EncodeWaveLibrary(const std::vector<TWaveItemData>& items);
 
 // Write the encoded library to path through a temporary file and a rename.
-// Raises EFCreateError-like EStreamError "Cannot create file %s" on failure.
+// Raises EStreamError "Cannot create file %s" on failure.
 void WritePictureLibrary(const std::string& path, const std::vector<TPictureItemData>& items);
 void WriteWaveLibrary(const std::string& path, const std::vector<TWaveItemData>& items);

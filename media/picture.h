@@ -2,6 +2,7 @@
 // device converts it to 16-bit surfaces; the writer stores it back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

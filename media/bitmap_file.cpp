@@ -1,0 +1,38 @@
+#include "media/bitmap_file.h"
+
+#include <cstring>
+#include <vector>
+
+#include "media/dib_reader.h"
+#include "media/file_bytes.h"
+
+TPicture ReadBitmap(TByteReader file) {
+  uint8_t magic[2];
+  file.Read(magic, 2);
+  if (std::memcmp(magic, "BM", 2) != 0) throw EInvalidGraphic("DIB is invalid");
+  file.U32();  // file size: not trusted
+  file.U32();  // reserved
+  const uint32_t pixelOffset = file.U32();
+  return ReadDib(file, TDibSource::BitmapFile, pixelOffset);
+}
+
+TPicture ReadBitmapFile(const std::string& path) {
+  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+  return ReadBitmap(TByteReader(bytes.data(), bytes.size()));
+}
+
+TPicture ReadPictureData(TByteReader payload) {
+  if (payload.AtEnd()) return TPicture{};
+  const std::string kind = payload.ShortString();
+  if (kind == "TBitmap") {
+    const uint32_t length = payload.U32();
+    TByteReader file = payload.Slice(length);
+    if (length == 0) return TPicture{};
+    return ReadBitmap(file);
+  }
+  if (kind == "TDIB") {
+    if (payload.AtEnd()) return TPicture{};
+    return ReadDib(payload, TDibSource::LibraryPicture);
+  }
+  return TPicture{};
+}

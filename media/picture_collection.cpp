@@ -1,0 +1,192 @@
+#include "media/picture_collection.h"
+
+#include <algorithm>
+
+#include "media/bitmap_file.h"
+#include "media/color_names.h"
+#include "media/component_stream.h"
+#include "media/file_bytes.h"
+
+namespace {
+
+// The grid of patterns over the picture. A stride that is not positive gives no patterns.
+struct TGrid {
+  int64_t W = 0, H = 0, Columns = 0, Rows = 0, StrideX = 0, StrideY = 0;
+};
+
+TGrid GridOf(const TPictureCollectionItem& item) {
+  const TPicture& picture = item.Picture();
+  TGrid grid;
+  grid.W = item.PatternWidth > 0 ? item.PatternWidth : picture.Width;
+  grid.H = item.PatternHeight > 0 ? item.PatternHeight : picture.Height;
+  grid.StrideX = grid.W + item.SkipWidth;
+  grid.StrideY = grid.H + item.SkipHeight;
+  if (grid.StrideX > 0 && grid.StrideY > 0) {
+    grid.Columns = std::max<int64_t>(0, (int64_t{picture.Width} + item.SkipWidth) / grid.StrideX);
+    grid.Rows = std::max<int64_t>(0, (int64_t{picture.Height} + item.SkipHeight) / grid.StrideY);
+  }
+  return grid;
+}
+
+[[noreturn]] void InvalidPropertyValue() { throw EPropertyError("Invalid property value"); }
+
+// The "Picture" object nested in an image item: its "Data" is the stored bitmap.
+class TPictureObject : public TStreamObject {
+ public:
+  explicit TPictureObject(TPictureCollectionItem& item) : item_(item) {}
+  std::string ClassName() const override { return "TPicture"; }
+  bool ReadProperty(std::string_view name, TComponentReader& reader) override {
+    if (name != "Data") return false;
+    item_.SetPicture(ReadPictureData(reader.ReadBinary()));
+    return true;
+  }
+
+ private:
+  TPictureCollectionItem& item_;
+};
+
+class TPictureItemObject : public TStreamObject {
+ public:
+  explicit TPictureItemObject(TPictureCollectionItem& item) : item_(item), picture_(item) {}
+  std::string ClassName() const override { return "TPictureCollectionItem"; }
+  TStreamObject* NestedObject(std::string_view part) override {
+    return part == "Picture" ? &picture_ : nullptr;
+  }
+  bool ReadProperty(std::string_view name, TComponentReader& reader) override {
+    if (name == "Name") {
+      item_.SetName(reader.ReadString());
+    } else if (name == "PatternWidth") {
+      item_.PatternWidth = reader.ReadInteger();
+    } else if (name == "PatternHeight") {
+      item_.PatternHeight = reader.ReadInteger();
+    } else if (name == "SkipWidth") {
+      item_.SkipWidth = reader.ReadInteger();
+    } else if (name == "SkipHeight") {
+      item_.SkipHeight = reader.ReadInteger();
+    } else if (name == "SystemMemory") {
+      item_.SystemMemory = reader.ReadBoolean();
+    } else if (name == "Transparent") {
+      item_.Transparent = reader.ReadBoolean();
+    } else if (name == "TransparentColor") {
+      item_.SetTransparentColor(ReadColor(reader));
+    } else if (name == "Picture") {
+      InvalidPropertyValue();  // an object, set only through its own properties
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  static TColor ReadColor(TComponentReader& reader) {
+    if (reader.NextValue() != TValueType::vaIdent) {
+      return static_cast<TColor>(reader.ReadInteger());
+    }
+    TColor color = clBlack;
+    if (!IdentToColor(reader.ReadIdent(), color)) InvalidPropertyValue();
+    return color;
+  }
+
+  TPictureCollectionItem& item_;
+  TPictureObject picture_;
+};
+
+// The collection as the nested object "List" of the root: it holds the colour table.
+class TPictureListObject : public TStreamObject {
+ public:
+  explicit TPictureListObject(TPictureCollection& list) : list_(list) {}
+  std::string ClassName() const override { return "TPictureCollection"; }
+  bool ReadProperty(std::string_view name, TComponentReader& reader) override {
+    if (name != "ColorTable") return false;
+    TByteReader table = reader.ReadBinary();
+    const uint8_t* bytes = table.Bytes(1024);
+    list_.ColorTable.assign(bytes, bytes + 1024);
+    return true;
+  }
+
+ private:
+  TPictureCollection& list_;
+};
+
+// The library's root object, whose "List" is the collection being loaded.
+class TPictureRootObject : public TStreamObject {
+ public:
+  explicit TPictureRootObject(TPictureCollection& list) : list_(list), listObject_(list) {}
+  std::string ClassName() const override { return "TPictureCollectionComponent"; }
+  TStreamObject* NestedObject(std::string_view part) override {
+    return part == "List" ? &listObject_ : nullptr;
+  }
+  bool ReadProperty(std::string_view name, TComponentReader& reader) override {
+    if (name == "Name") {
+      reader.ReadString();
+    } else if (name == "Tag") {
+      reader.ReadInteger();
+    } else if (name == "List") {
+      std::unique_ptr<TPictureItemObject> current;
+      reader.ReadCollection([&]() -> TStreamObject& {
+        current = std::make_unique<TPictureItemObject>(list_.Add());
+        return *current;
+      });
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  TPictureCollection& list_;
+  TPictureListObject listObject_;
+};
+
+}  // namespace
+
+TPictureCollectionItem::TPictureCollectionItem(TPictureCollection& collection)
+    : TNamedItem(collection.NameIndex()), collection_(collection) {}
+
+TPictureCollectionItem::~TPictureCollectionItem() = default;
+
+int TPictureCollectionItem::Width() const { return static_cast<int>(GridOf(*this).W); }
+
+int TPictureCollectionItem::Height() const { return static_cast<int>(GridOf(*this).H); }
+
+int TPictureCollectionItem::PatternTotal() const {
+  const TGrid grid = GridOf(*this);
+  return static_cast<int>(std::min<int64_t>(grid.Columns * grid.Rows, INT32_MAX));
+}
+
+TRect TPictureCollectionItem::PatternRect(int pattern) const {
+  const TGrid grid = GridOf(*this);
+  if (pattern < 0 || pattern >= grid.Columns * grid.Rows) return TRect{};
+  const int64_t row = pattern / grid.Columns;
+  const int64_t column = pattern % grid.Columns;
+  return Bounds(static_cast<int>(column * grid.StrideX), static_cast<int>(row * grid.StrideY),
+                static_cast<int>(grid.W), static_cast<int>(grid.H));
+}
+
+TPictureCollection::TPictureCollection() = default;
+
+TPictureCollection::~TPictureCollection() = default;
+
+TPictureCollectionItem& TPictureCollection::Find(const std::string& name) {
+  TPictureCollectionItem* item = FindItem(name);
+  if (!item) throw EPictureCollectionError(Fmt("Image '%s' not found", name.c_str()));
+  return *item;
+}
+
+TPictureCollectionItem& TPictureCollection::Add() {
+  return Append(std::make_unique<TPictureCollectionItem>(*this));
+}
+
+void TPictureCollection::ReadFromFile(const std::string& path) {
+  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+  ReadFromStream(bytes.data(), bytes.size());
+}
+
+void TPictureCollection::ReadFromStream(const uint8_t* data, size_t size) {
+  Clear();
+  TComponentReader reader(data, size);
+  reader.ReadSignature();
+  TPictureRootObject root(*this);
+  reader.ReadRootObject(root);
+  AfterLoad();
+}

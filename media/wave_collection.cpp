@@ -1,0 +1,112 @@
+#include "media/wave_collection.h"
+
+#include <memory>
+
+#include "media/component_stream.h"
+#include "media/file_bytes.h"
+#include "media/riff_wave.h"
+
+namespace {
+
+// The "Wave" object nested in a sound item: its "WAVE" is the stored RIFF file.
+class TWaveObject : public TStreamObject {
+ public:
+  explicit TWaveObject(TWaveCollectionItem& item) : item_(item) {}
+  std::string ClassName() const override { return "TWave"; }
+  bool ReadProperty(std::string_view name, TComponentReader& reader) override {
+    if (name != "WAVE") return false;
+    item_.SetWave(ReadRiffWave(reader.ReadBinary()));
+    return true;
+  }
+
+ private:
+  TWaveCollectionItem& item_;
+};
+
+class TWaveItemObject : public TStreamObject {
+ public:
+  explicit TWaveItemObject(TWaveCollectionItem& item) : item_(item), wave_(item) {}
+  std::string ClassName() const override { return "TWaveCollectionItem"; }
+  TStreamObject* NestedObject(std::string_view part) override {
+    return part == "Wave" ? &wave_ : nullptr;
+  }
+  bool ReadProperty(std::string_view name, TComponentReader& reader) override {
+    if (name == "Name") {
+      item_.SetName(reader.ReadString());
+    } else if (name == "Looped") {
+      item_.SetLooped(reader.ReadBoolean());
+    } else if (name == "MaxPlayingCount") {
+      item_.SetMaxPlayingCount(reader.ReadInteger());
+    } else if (name == "Wave") {
+      throw EPropertyError("Invalid property value");  // an object, set through its "WAVE"
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  TWaveCollectionItem& item_;
+  TWaveObject wave_;
+};
+
+// The library's root object, whose "List" is the collection being loaded.
+class TWaveRootObject : public TStreamObject {
+ public:
+  explicit TWaveRootObject(TWaveCollection& list) : list_(list) {}
+  std::string ClassName() const override { return "TWaveCollectionComponent"; }
+  bool ReadProperty(std::string_view name, TComponentReader& reader) override {
+    if (name == "Name") {
+      reader.ReadString();
+    } else if (name == "Tag") {
+      reader.ReadInteger();
+    } else if (name == "List") {
+      std::unique_ptr<TWaveItemObject> current;
+      reader.ReadCollection([&]() -> TStreamObject& {
+        current = std::make_unique<TWaveItemObject>(list_.Add());
+        return *current;
+      });
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  TWaveCollection& list_;
+};
+
+}  // namespace
+
+TWaveCollectionItem::TWaveCollectionItem(TWaveCollection& collection)
+    : TNamedItem(collection.NameIndex()), collection_(collection) {}
+
+TWaveCollectionItem::~TWaveCollectionItem() = default;
+
+TWaveCollection::TWaveCollection() = default;
+
+TWaveCollection::~TWaveCollection() = default;
+
+TWaveCollectionItem& TWaveCollection::Find(const std::string& name) {
+  TWaveCollectionItem* item = FindItem(name);
+  if (!item) throw EWaveCollectionError(Fmt("Wave '%s' not found", name.c_str()));
+  return *item;
+}
+
+TWaveCollectionItem& TWaveCollection::Add() {
+  return Append(std::make_unique<TWaveCollectionItem>(*this));
+}
+
+void TWaveCollection::ReadFromFile(const std::string& path) {
+  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+  ReadFromStream(bytes.data(), bytes.size());
+}
+
+void TWaveCollection::ReadFromStream(const uint8_t* data, size_t size) {
+  Clear();
+  TComponentReader reader(data, size);
+  reader.ReadSignature();
+  TWaveRootObject root(*this);
+  reader.ReadRootObject(root);
+  AfterLoad();
+}
