@@ -1,0 +1,56 @@
+// What every step of a trip works on: the trip record, the form's media components, the form
+// itself, and the pictures and sounds play uses each tick, looked up once when the trip starts.
+#pragma once
+
+#include <string>
+
+#include "fishing/fishing_devices.h"
+#include "fishing/lake_trip.h"
+#include "fishing/trip_host.h"
+
+class TPictureCollectionItem;
+class TWaveCollectionItem;
+
+struct TPlayPictures {
+  TPictureCollectionItem* fish = nullptr;
+  TPictureCollectionItem* monster = nullptr;  // named by monsterKind (nullptr on a lake without)
+  TPictureCollectionItem* fishdash = nullptr;
+  TPictureCollectionItem* fishmeter = nullptr;
+  TPictureCollectionItem* powerbar = nullptr;
+  TPictureCollectionItem* hook = nullptr;
+  TPictureCollectionItem* water = nullptr;
+  TPictureCollectionItem* splash = nullptr;
+  TPictureCollectionItem* bobber = nullptr;
+  TPictureCollectionItem* boat = nullptr;     // boatImage
+  TPictureCollectionItem* boatGas = nullptr;  // boatImage + "gas"
+  TPictureCollectionItem* body = nullptr;     // bodyImage
+  TPictureCollectionItem* mouse = nullptr;
+  TPictureCollectionItem* mouseGas = nullptr;
+  TPictureCollectionItem* mouseNoFish = nullptr;
+};
+
+struct TPlaySounds {
+  TWaveCollectionItem* cast = nullptr;
+  TWaveCollectionItem* gas = nullptr;
+  TWaveCollectionItem* startgas = nullptr;
+  TWaveCollectionItem* reel = nullptr;
+  TWaveCollectionItem* hook = nullptr;
+  TWaveCollectionItem* caught = nullptr;
+  TWaveCollectionItem* splash = nullptr;
+  TWaveCollectionItem* minisplash = nullptr;
+  TWaveCollectionItem* boing = nullptr;
+  TWaveCollectionItem* coins = nullptr;
+  TWaveCollectionItem* bell = nullptr;
+  TWaveCollectionItem* monster = nullptr;   // named by monsterKind (nullptr on a lake without)
+  TWaveCollectionItem* ambience = nullptr;  // background sound named imageLib, when there is one
+};
+
+struct TTripContext {
+  LakeTrip& trip;
+  TFishingDevices& dev;
+  TTripHost& host;
+  TPlayPictures pictures;
+  TPlaySounds sounds;
+  // Scratch for the texts drawn each tick; its capacity is kept, so drawing them allocates nothing.
+  std::string text;
+};

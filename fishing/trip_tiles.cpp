@@ -1,0 +1,35 @@
+#include "fishing/trip_tiles.h"
+
+#include <algorithm>
+
+#include "media/dx_draw.h"
+#include "media/dx_image_list.h"
+
+void DrawTiles(TTripContext& ctx) {
+  LakeTrip& trip = ctx.trip;
+  TDirectDrawSurface& surface = *ctx.dev.DXDraw.Surface();
+  TPictureCollection& tiles = ctx.dev.DXTileList.Items;
+  const int32_t hw = trip.tileWidth / 2;
+  const int32_t hh = trip.tileHeight / 2;
+  const int32_t c0 = std::max(0, trip.scrollX / trip.tileWidth - 1);
+  const int32_t r0 = std::max(0, trip.scrollY / hh - 1);
+  const int32_t lastRow = std::min(trip.lastRow, surface.Height() / hh + r0);
+  const int32_t lastCol = std::min(trip.lastCol, surface.Width() / trip.tileWidth + c0 + 2);
+  const int32_t count = tiles.Count();
+  for (int32_t r = r0; r <= lastRow; ++r) {
+    for (int32_t c = c0; c <= lastCol; ++c) {
+      TileCell& cell = trip.cells[c][r];
+      // Negative numbers other than -1 are no tile either: the library has no such item.
+      if (cell.tile < 0 || cell.tile >= count) continue;
+      TPictureCollectionItem& item = tiles.Items(cell.tile);
+      const int total = item.PatternTotal();
+      const int x = (r % 2) * hw + c * trip.tileWidth - trip.scrollX;
+      const int y = hh * r - (item.Height() - trip.tileHeight) - trip.scrollY;
+      item.Draw(surface, x, y, std::min(total - 1, cell.frame >> 3));
+      if (total > 1) {
+        ++cell.frame;
+        if (cell.frame > 8 * total) cell.frame = 0;
+      }
+    }
+  }
+}
