@@ -94,8 +94,9 @@ void TDXDraw::CreateSurfaces(const TDisplayMode& mode) {
     SurfaceWidth = mode.Width;
     SurfaceHeight = mode.Height;
   }
-  const int primaryWidth = fullScreen ? mode.Width : std::max(SurfaceWidth, 1);
-  const int primaryHeight = fullScreen ? mode.Height : std::max(SurfaceHeight, 1);
+  // The primary surface is the whole display: the chosen mode, or the desktop.
+  const int primaryWidth = std::max(mode.Width, 1);
+  const int primaryHeight = std::max(mode.Height, 1);
   primary_ = TDirectDrawSurface::Create(primaryWidth, primaryHeight, format_, false);
   if (!primary_) throw EDXDrawError(Fmt("%s cannot be made", "Primary Surface"));
   if (flipping_) {

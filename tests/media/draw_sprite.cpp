@@ -1,0 +1,257 @@
+// Sprites: the surfaces built from a picture, and Draw, DrawStretched and DrawBlended on them.
+#include <gtest/gtest.h>
+
+#include "media/dx_draw.h"
+#include "media/dx_image_list.h"
+#include "media/library_writer.h"
+#include "tests/media/draw_fake_host.h"
+
+namespace {
+
+constexpr uint32_t kRed = 0xFF0000;    // picture pixels are 0x00RRGGBB
+constexpr uint32_t kGreen = 0x00FF00;
+constexpr uint16_t kRed565 = 0xF800;
+constexpr uint16_t kGreen565 = 0x07E0;
+
+TPicture Solid(int width, int height, uint32_t rgb) {
+  TPicture picture;
+  picture.Width = width;
+  picture.Height = height;
+  picture.Pixels.assign(static_cast<size_t>(width) * height, rgb);
+  return picture;
+}
+
+// Column x of the picture gets colour x + 1 in its blue channel (converted: (x + 1) div 8 ...),
+// so use a value that survives conversion: blue = 8 * (x % 31 + 1).
+TPicture Columns(int width, int height) {
+  TPicture picture = Solid(width, height, 0);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      picture.Pixels[static_cast<size_t>(y) * width + x] = static_cast<uint32_t>(8 * (x % 31 + 1));
+    }
+  }
+  return picture;
+}
+
+uint16_t ColumnValue(int x) { return static_cast<uint16_t>(x % 31 + 1); }
+
+class SpriteTest : public ::testing::Test {
+ protected:
+  TFakeHost host;
+  TApplication app{host};
+  TDXDraw draw{&app};
+  TDXImageList list{&draw};
+
+  TPictureCollectionItem& AddItem(TPicture picture, int patternWidth = 0, int patternHeight = 0) {
+    TPictureCollectionItem& item = list.Items.Add();
+    item.SetPicture(std::move(picture));
+    item.PatternWidth = patternWidth;
+    item.PatternHeight = patternHeight;
+    return item;
+  }
+  TDirectDrawSurface& Back() { return *draw.Surface(); }
+};
+
+TEST_F(SpriteTest, ClippedAtTheLeftEdgeDrawsTheRightColumnsAtZero) {
+  TPictureCollectionItem& item = AddItem(Columns(32, 4));
+  item.Transparent = false;
+  draw.Initialize();
+  item.Draw(Back(), -10, 5, 0);
+  for (int x = 0; x < 22; ++x) EXPECT_EQ(Back().PixelAt(x, 5), ColumnValue(x + 10)) << x;
+  EXPECT_EQ(Back().PixelAt(22, 5), 0u);
+  EXPECT_EQ(Back().PixelAt(0, 4), 0u);
+  EXPECT_EQ(Back().PixelAt(0, 9), 0u);
+}
+
+TEST_F(SpriteTest, ClippedAtTheRightAndBottomEdges) {
+  TPictureCollectionItem& item = AddItem(Columns(32, 4));
+  draw.Initialize();
+  item.Draw(Back(), 630, 478, 0);
+  EXPECT_EQ(Back().PixelAt(639, 479), ColumnValue(9));
+  EXPECT_EQ(Back().PixelAt(630, 478), ColumnValue(0));
+  // Starting beyond the surface draws nothing and touches nothing.
+  item.Draw(Back(), 641, 0, 0);
+  item.Draw(Back(), 0, 481, 0);
+  item.Draw(Back(), 640, 480, 0);
+  item.Draw(Back(), -100, -100, 0);
+  EXPECT_EQ(Back().PixelAt(0, 0), 0u);
+}
+
+TEST_F(SpriteTest, ColourKeySkipsPixelsWhoseConvertedValueMatches) {
+  TPicture picture = Solid(4, 1, kRed);
+  picture.Pixels[1] = 0xFF00FF;  // the key exactly
+  picture.Pixels[2] = 0xFC03FC;  // differs from the key only in bits the conversion drops
+  TPictureCollectionItem& item = AddItem(picture);
+  item.SetTransparentColor(clFuchsia);
+  draw.Initialize();
+  Back().Fill(kGreen565);
+  item.Draw(Back(), 0, 0, 0);
+  EXPECT_EQ(Back().PixelAt(0, 0), kRed565);
+  EXPECT_EQ(Back().PixelAt(1, 0), kGreen565);
+  EXPECT_EQ(Back().PixelAt(2, 0), kGreen565);
+  EXPECT_EQ(Back().PixelAt(3, 0), kRed565);
+
+  // Without Transparent the key-coloured pixels are copied too.
+  item.Transparent = false;
+  item.Draw(Back(), 0, 0, 0);
+  EXPECT_EQ(Back().PixelAt(1, 0), 0xF81Fu);
+  EXPECT_EQ(Back().PixelAt(2, 0), 0xF81Fu);
+}
+
+TEST_F(SpriteTest, ChangingTheKeyRederivesItOnBuiltSurfaces) {
+  TPicture picture = Solid(3, 1, kRed);
+  picture.Pixels[1] = 0;
+  TPictureCollectionItem& item = AddItem(picture);
+  draw.Initialize();
+  Back().Fill(kGreen565);
+  item.Draw(Back(), 0, 0, 0);
+  EXPECT_EQ(Back().PixelAt(0, 0), kRed565);
+  EXPECT_EQ(Back().PixelAt(1, 0), kGreen565);  // black is the default key
+
+  item.SetTransparentColor(RGB(255, 0, 0));
+  Back().Fill(kGreen565);
+  item.Draw(Back(), 0, 0, 0);
+  EXPECT_EQ(Back().PixelAt(0, 0), kGreen565);
+  EXPECT_EQ(Back().PixelAt(1, 0), 0u);
+}
+
+TEST_F(SpriteTest, NothingBeforeInitialisationOrForABadPattern) {
+  TPictureCollectionItem& item = AddItem(Solid(8, 4, kRed), 4, 4);
+  TDirectDrawSurface target(16, 16, TPixelFormat::RGB565);
+  item.Draw(target, 0, 0, 0);
+  item.DrawStretched(target, Bounds(0, 0, 8, 8), 0);
+  item.DrawBlended(target, Bounds(0, 0, 8, 8), 0, 255);
+  EXPECT_EQ(target.PixelAt(0, 0), 0u);
+  EXPECT_EQ(item.PatternSurface(0), nullptr);
+
+  draw.Initialize();
+  for (int bad : {-1, 2, 1000}) {
+    item.Draw(target, 0, 0, bad);
+    item.DrawStretched(target, Bounds(0, 0, 8, 8), bad);
+    item.DrawBlended(target, Bounds(0, 0, 8, 8), bad, 255);
+    EXPECT_EQ(item.PatternSurface(bad), nullptr);
+  }
+  EXPECT_EQ(target.PixelAt(0, 0), 0u);
+  item.Draw(target, 0, 0, 1);
+  EXPECT_EQ(target.PixelAt(0, 0), kRed565);
+
+  draw.Finalize();
+  EXPECT_EQ(item.PatternSurface(0), nullptr);
+}
+
+TEST_F(SpriteTest, PicturesAreCutIntoBlocksOfWholePatterns) {
+  // Patterns 100 x 40: blocks are min(100 * 6, 100 * 11) = 600 wide, so two blocks across.
+  TPictureCollectionItem& blocks = AddItem(Columns(1100, 40), 100, 40);
+  // SystemMemory keeps one surface; a pattern the size of the picture is the whole picture.
+  TPictureCollectionItem& system = AddItem(Columns(1100, 40), 100, 40);
+  system.SystemMemory = true;
+  TPictureCollectionItem& whole = AddItem(Columns(50, 20));
+  // A picture smaller than one pattern gets no surface and no pattern.
+  TPictureCollectionItem& tiny = AddItem(Columns(10, 10), 32, 32);
+  draw.Initialize();
+
+  ASSERT_NE(blocks.PatternSurface(0), nullptr);
+  EXPECT_EQ(blocks.PatternSurface(0), blocks.PatternSurface(5));
+  EXPECT_NE(blocks.PatternSurface(5), blocks.PatternSurface(6));
+  EXPECT_EQ(blocks.PatternSurface(0)->Width(), 600);
+  EXPECT_EQ(blocks.PatternSurface(6)->Width(), 500);
+  EXPECT_FALSE(blocks.PatternSurface(0)->SystemMemory());
+  EXPECT_EQ(blocks.Surfaces().Patterns[7].Rect, Bounds(100, 0, 100, 40));
+
+  EXPECT_EQ(system.Surfaces().Surfaces.size(), 1u);
+  EXPECT_TRUE(system.PatternSurface(10)->SystemMemory());
+  EXPECT_EQ(system.Surfaces().Patterns[7].Rect, Bounds(700, 0, 100, 40));
+
+  EXPECT_EQ(whole.Surfaces().Patterns.size(), 1u);
+  EXPECT_EQ(whole.Surfaces().Patterns[0].Rect, Bounds(0, 0, 50, 20));
+
+  EXPECT_TRUE(tiny.Surfaces().Surfaces.empty());
+  EXPECT_EQ(tiny.PatternSurface(0), nullptr);
+
+  // Pattern 7 of either layout shows picture columns 700..799.
+  blocks.Transparent = system.Transparent = false;
+  blocks.Draw(Back(), 0, 0, 7);
+  system.Draw(Back(), 0, 100, 7);
+  for (int x : {0, 45, 99}) {
+    EXPECT_EQ(Back().PixelAt(x, 0), ColumnValue(700 + x));
+    EXPECT_EQ(Back().PixelAt(x, 100), ColumnValue(700 + x));
+  }
+}
+
+TEST_F(SpriteTest, StretchedScalesAndKeepsTheKey) {
+  TPicture picture = Solid(2, 2, kRed);
+  picture.Pixels[1] = 0;  // top right transparent
+  picture.Pixels[2] = kGreen;
+  TPictureCollectionItem& item = AddItem(picture);
+  draw.Initialize();
+  Back().Fill(0x001F);
+  item.DrawStretched(Back(), Bounds(10, 10, 4, 4), 0);
+  EXPECT_EQ(Back().PixelAt(10, 10), kRed565);
+  EXPECT_EQ(Back().PixelAt(11, 11), kRed565);
+  EXPECT_EQ(Back().PixelAt(12, 10), 0x001Fu);
+  EXPECT_EQ(Back().PixelAt(10, 13), kGreen565);
+  EXPECT_EQ(Back().PixelAt(14, 10), 0x001Fu);
+  // Partly off the surface: the visible part still maps from the unclipped rectangle.
+  item.DrawStretched(Back(), Bounds(-2, 0, 4, 4), 0);
+  EXPECT_EQ(Back().PixelAt(0, 0), 0x001Fu);
+  EXPECT_EQ(Back().PixelAt(0, 2), kRed565);
+  Back().Fill(0);
+  item.DrawStretched(Back(), Bounds(0, 0, 0, 4), 0);  // empty destination: nothing
+  EXPECT_EQ(Back().PixelAt(0, 0), 0u);
+}
+
+TEST_F(SpriteTest, BlendedAtAlphaZeroOneHalfAndFull) {
+  TPictureCollectionItem& item = AddItem(Solid(1, 1, 0xFFFFFF));
+  draw.Initialize();
+  const auto blendedAt = [&](int alpha) {
+    Back().Fill(0);
+    item.DrawBlended(Back(), Bounds(0, 0, 1, 1), 0, alpha);
+    return Back().PixelAt(0, 0);
+  };
+  EXPECT_EQ(blendedAt(0), 0u);
+  EXPECT_EQ(blendedAt(-5), 0u);
+  EXPECT_EQ(blendedAt(255), 0xFFFFu);
+  // Each channel: (s * a + d * (255 - a) + 127) div 255 in its own units.
+  EXPECT_EQ(blendedAt(128), (16u << 11) | (32u << 5) | 16u);
+  EXPECT_EQ(blendedAt(1), 0u);
+}
+
+TEST_F(SpriteTest, BlendedScalesWithSixteenSixteenSteps) {
+  TPictureCollectionItem& item = AddItem(Columns(4, 1));
+  item.Transparent = false;
+  draw.Initialize();
+  item.DrawBlended(Back(), Bounds(-1, 0, 8, 1), 0, 255);
+  // Step 0.5: destination column i takes source column i div 2; column -1 is skipped.
+  EXPECT_EQ(Back().PixelAt(0, 0), ColumnValue(0));
+  EXPECT_EQ(Back().PixelAt(1, 0), ColumnValue(1));
+  EXPECT_EQ(Back().PixelAt(2, 0), ColumnValue(1));
+  EXPECT_EQ(Back().PixelAt(6, 0), ColumnValue(3));
+  EXPECT_EQ(Back().PixelAt(7, 0), 0u);
+}
+
+TEST_F(SpriteTest, LoadingIntoAnInitialisedDeviceBuildsAtOnce) {
+  draw.Initialize();
+  TPictureItemData data;
+  data.Name = "boat";
+  data.Picture = Solid(8, 8, kRed);
+  const std::vector<uint8_t> file = EncodePictureLibrary({data});
+  list.Items.ReadFromStream(file.data(), file.size());
+  TPictureCollectionItem& boat = list.Items.Find("BOAT");
+  ASSERT_NE(boat.PatternSurface(0), nullptr);
+  boat.Draw(Back(), 0, 0, 0);
+  EXPECT_EQ(Back().PixelAt(7, 7), kRed565);
+}
+
+TEST_F(SpriteTest, FiveFiveFiveDisplayConvertsPicturesAndKeys) {
+  host.Desktop.GreenFiveBits = true;
+  TPicture picture = Solid(2, 1, 0xFFFFFF);
+  picture.Pixels[1] = 0x070707;  // black once converted: transparent
+  AddItem(picture);
+  draw.Initialize();
+  ASSERT_EQ(draw.PixelFormat(), TPixelFormat::RGB555);
+  list.Items.Items(0).Draw(Back(), 0, 0, 0);
+  EXPECT_EQ(Back().PixelAt(0, 0), 0x7FFFu);
+  EXPECT_EQ(Back().PixelAt(1, 0), 0u);
+}
+
+}  // namespace
