@@ -159,6 +159,15 @@ TPicture ReadDib(TByteReader& in, TDibSource source, uint32_t pixelOffset) {
   if ((c == kRle8 && bits != 8) || (c == kRle4 && bits != 4)) InvalidDib();
   if (c == kBitFields && bits != 16 && bits != 32) InvalidPixelFormat();
 
+  if (header.Width < 0) InvalidDib();
+  const bool topDown = header.Height < 0;
+  const int64_t width = header.Width;
+  const int64_t height = topDown ? -header.Height : header.Height;
+  if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
+    InvalidDib();
+  }
+  if (topDown && (c == kRle8 || c == kRle4)) InvalidDib();
+
   // Colour masks: after a 40-byte header for bit fields; the default layouts otherwise.
   if (c == kBitFields && header.Size == 40) {
     for (uint32_t& mask : header.Masks) mask = in.U32();
@@ -181,14 +190,6 @@ TPicture ReadDib(TByteReader& in, TDibSource source, uint32_t pixelOffset) {
     palette[i] = e[0] | (uint32_t{e[1]} << 8) | (uint32_t{e[2]} << 16);
   }
 
-  if (header.Width < 0) InvalidDib();
-  const bool topDown = header.Height < 0;
-  const int64_t width = header.Width;
-  const int64_t height = topDown ? -header.Height : header.Height;
-  if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
-    InvalidDib();
-  }
-  if (topDown && (c == kRle8 || c == kRle4)) InvalidDib();
   if (pixelOffset != 0 && pixelOffset >= in.Position()) in.Seek(pixelOffset);
 
   TPicture picture;
