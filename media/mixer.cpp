@@ -211,6 +211,7 @@ void TMixer::MixVoice(TVoice& voice, int32_t* accumulator, int frameCount) {
     ++n;
   }
   voice.Position = pos;
+  if (!voice.Looped && pos >= end) voice.Playing = false;  // the last frame has been heard
 }
 
 void TMixer::Mix(int16_t* stereoFrames, int frameCount) {
