@@ -21,6 +21,11 @@ constexpr int VK_RIGHT = 39;
 constexpr int VK_DOWN = 40;
 constexpr int VK_INSERT = 45;
 constexpr int VK_DELETE = 46;
+constexpr int VK_NUMPAD0 = 96;  // keypad digits are 96..105
+constexpr int VK_MULTIPLY = 106;
+constexpr int VK_ADD = 107;
+constexpr int VK_SUBTRACT = 109;
+constexpr int VK_DIVIDE = 111;
 constexpr int VK_F1 = 112;  // F1..F12 are 112..123
 constexpr int VK_F12 = 123;
 
