@@ -199,8 +199,8 @@ void TPlayRig::WriteMap(const TIsoMap& map) {
 }
 
 bool TPlayRig::Start() {
-  pumpRun_ = 0;
   play->goClick();
+  pumpRun_ = 0;
   return timer.Enabled();
 }
 
