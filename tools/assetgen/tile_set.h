@@ -1,6 +1,11 @@
-// Tile numbers of every lake tile library ("canada.dxg", "desert.dxg", ...). All looks use the same
+// Tile numbers of every lake tile library ("canada.dxg", "tropic.dxg", ...). All looks use the same
 // numbers, so one map generator serves them all; only the pictures differ. Tiles are 64 x 32
-// diamonds; taller items rise above their diamond (their bottom 32 rows are the diamond).
+// diamonds; taller items rise above their diamond (their bottom 32 rows are the diamond). Pixels
+// outside the diamond (and above a tall item's picture) are black, the colour key; a pixel belongs
+// to a diamond when its centre lies inside it, so neighbouring diamonds never overlap or leave gaps.
+// Every picture has the same pixels on the rim of its diamond as its neighbours expect: water tiles
+// share one texture that repeats with the tile grid, animations only move inside the diamond, and
+// shore pieces keep their water strip away from corners where a land neighbour could not match it.
 //
 // Water for the boat and fish: 0..3 and 44..52. Everything else is land.
 #pragma once
@@ -41,6 +46,16 @@ constexpr int kLog = 51;
 constexpr int kDeepWater = 52;
 
 constexpr int kCount = 53;  // items 0..52 in every tile library
+
+// Markers that show where map objects wait. They stand in the water but are land for play, so the
+// boat stops against them, which is what sets off their object; "treasure" and "moretime" turn
+// their cell into plain water once taken.
+constexpr int kBuoyMarker = 53;      // red and white buoy ("buoy" objects)
+constexpr int kTreasureMarker = 54;  // a floating chest ("treasure")
+constexpr int kTimeMarker = 55;      // a yellow float with a clock ("moretime")
+constexpr int kTalkMarker = 56;      // an angler standing on a jetty ("talk")
+
+constexpr int kLibraryCount = 57;  // items the generated libraries hold
 
 inline bool IsWater(int tile) {
   const unsigned t = static_cast<unsigned>(tile);
