@@ -255,3 +255,43 @@ TEST_F(SpriteTest, FiveFiveFiveDisplayConvertsPicturesAndKeys) {
 }
 
 }  // namespace
+
+namespace {
+
+// Keyed drawing, clipped or not, gives exactly what a pixel-by-pixel copy gives.
+TEST_F(SpriteTest, KeyedCopiesMatchAPixelByPixelReference) {
+  TPicture picture = Solid(13 * 4, 7 * 3, 0);
+  uint32_t seed = 12345;
+  for (uint32_t& pixel : picture.Pixels) {
+    seed = seed * 1103515245u + 12345u;
+    pixel = (seed >> 16) % 5 < 2 ? 0xFF00FF : (seed & 0xF8FCF8);
+  }
+  TPictureCollectionItem& item = AddItem(picture, 13, 7);
+  item.SetTransparentColor(clFuchsia);
+  draw.Initialize();
+  const uint16_t key = 0xF81F;
+  const uint16_t background = 0x1234;
+  for (int pattern = 0; pattern < item.PatternTotal(); pattern += 5) {
+    for (TPoint at : {TPoint{-12, -6}, TPoint{-5, 3}, TPoint{0, 0}, TPoint{300, 200},
+                      TPoint{634, 476}, TPoint{639, -3}, TPoint{-13, 0}}) {
+      Back().Fill(background);
+      item.Draw(Back(), at.X, at.Y, pattern);
+      const TRect rect = item.PatternRect(pattern);
+      for (int y = at.Y - 1; y <= at.Y + 7; ++y) {
+        for (int x = at.X - 1; x <= at.X + 13; ++x) {
+          if (x < 0 || y < 0 || x >= 640 || y >= 480) continue;
+          uint16_t expected = background;
+          if (x >= at.X && x < at.X + 13 && y >= at.Y && y < at.Y + 7) {
+            const uint16_t source = PackPicturePixel(
+                picture.At(rect.Left + x - at.X, rect.Top + y - at.Y), TPixelFormat::RGB565);
+            if (source != key) expected = source;
+          }
+          ASSERT_EQ(Back().PixelAt(x, y), expected)
+              << "pattern " << pattern << " at " << at.X << "," << at.Y << " pixel " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
