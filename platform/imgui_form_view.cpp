@@ -4,6 +4,8 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include <cmath>
+
 #include "media/pixel_format.h"
 #include "platform/form_dispatcher.h"
 #include "platform/imgui_fonts.h"
@@ -210,7 +212,7 @@ void TImGuiFormView::Visit(TGroupBox& box) {
   list->AddRectFilled(ImVec2(r.Left, r.Top), ImVec2(r.Right, r.Bottom), ImColorOf(box.Color, FaceColor()));
   const std::string text = Cp1252ToUtf8(box.Caption);
   const ImVec2 size = ImGui::CalcTextSize(text.c_str());
-  const float frameTop = r.Top + size.y / 2;
+  const float frameTop = std::floor(r.Top + size.y / 2);
   DrawEtchedFrame(list, ImVec2(r.Left, frameTop), ImVec2(r.Right, r.Bottom));
   if (!text.empty()) {
     list->AddRectFilled(ImVec2(r.Left + 6, r.Top), ImVec2(r.Left + 10 + size.x, r.Top + size.y),

@@ -12,7 +12,6 @@ namespace {
 constexpr ImU32 kFace = IM_COL32(212, 208, 200, 255);
 constexpr ImU32 kHighlight = IM_COL32(255, 255, 255, 255);
 constexpr ImU32 kShadow = IM_COL32(128, 128, 128, 255);
-constexpr ImU32 kDarkShadow = IM_COL32(64, 64, 64, 255);
 
 ImVec4 Rgb(int r, int g, int b) { return ImVec4(r / 255.0f, g / 255.0f, b / 255.0f, 1.0f); }
 
@@ -77,22 +76,29 @@ bool SameFontName(const std::string& a, const std::string& b) {
          });
 }
 
+// Edges are one-pixel filled rectangles: lines on whole coordinates would straddle two pixels.
 void DrawBevel(ImDrawList* list, const TRect& r, bool raised) {
   const ImU32 light = raised ? kHighlight : kShadow;
   const ImU32 dark = raised ? kShadow : kHighlight;
   const float l = r.Left;
   const float t = r.Top;
-  const float right = r.Right - 1;
-  const float bottom = r.Bottom - 1;
-  list->AddLine(ImVec2(l, t), ImVec2(right, t), light);
-  list->AddLine(ImVec2(l, t), ImVec2(l, bottom), light);
-  list->AddLine(ImVec2(l, bottom), ImVec2(right + 1, bottom), dark);
-  list->AddLine(ImVec2(right, t), ImVec2(right, bottom), dark);
+  const float right = r.Right;
+  const float bottom = r.Bottom;
+  list->AddRectFilled(ImVec2(l, t), ImVec2(right - 1, t + 1), light);
+  list->AddRectFilled(ImVec2(l, t), ImVec2(l + 1, bottom - 1), light);
+  list->AddRectFilled(ImVec2(l, bottom - 1), ImVec2(right, bottom), dark);
+  list->AddRectFilled(ImVec2(right - 1, t), ImVec2(right, bottom), dark);
 }
 
 void DrawEtchedFrame(ImDrawList* list, const ImVec2& min, const ImVec2& max) {
-  list->AddRect(ImVec2(min.x + 1, min.y + 1), max, kHighlight);
-  list->AddRect(min, ImVec2(max.x - 1, max.y - 1), kShadow);
+  auto frame = [list](ImVec2 a, ImVec2 b, ImU32 color) {
+    list->AddRectFilled(a, ImVec2(b.x, a.y + 1), color);
+    list->AddRectFilled(ImVec2(a.x, b.y - 1), b, color);
+    list->AddRectFilled(a, ImVec2(a.x + 1, b.y), color);
+    list->AddRectFilled(ImVec2(b.x - 1, a.y), b, color);
+  };
+  frame(ImVec2(min.x + 1, min.y + 1), max, kHighlight);
+  frame(min, ImVec2(max.x - 1, max.y - 1), kShadow);
 }
 
 void DrawWingdingsSymbol(ImDrawList* list, const std::string& caption, const TRect& r, bool disabled) {

@@ -62,7 +62,12 @@ void TSdlHost::HandleEvent(const SDL_Event& event) {
     case SDL_KEYUP: {
       const bool down = event.type == SDL_KEYDOWN;
       const SDL_Scancode scancode = event.key.keysym.scancode;
-      if (scancode >= 0 && scancode < static_cast<int>(IM_ARRAYSIZE(io.KeysDown))) io.KeysDown[scancode] = down;
+      // Escape in an edit would make ImGui undo the typing; a desktop edit keeps its text, so while
+      // text is being edited ImGui does not see Escape (the form still does).
+      const bool keepFromEdit = scancode == SDL_SCANCODE_ESCAPE && down && io.WantTextInput;
+      if (scancode >= 0 && scancode < static_cast<int>(IM_ARRAYSIZE(io.KeysDown)) && !keepFromEdit) {
+        io.KeysDown[scancode] = down;
+      }
       const SDL_Keycode sym = event.key.keysym.sym;
       if (down && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER) && (event.key.keysym.mod & KMOD_ALT)) {
         if (!event.key.repeat) screen_->ToggleFullscreen();

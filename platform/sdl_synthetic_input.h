@@ -1,0 +1,12 @@
+// Posts input into the SDL event queue as if the player made it, in window coordinates; the host
+// handles it at its next pump. Smoke tests and scripted screenshots use it.
+#pragma once
+
+#include "forms/virtual_keys.h"
+
+void PostMouseMove(int x, int y);
+void PostMouseButton(TMouseButton button, bool down, int x, int y);
+// A key by its virtual-key code (letters, digits, Enter, Escape, Space, arrows), pressed or released.
+void PostKey(int virtualKey, bool down);
+// Text typed into the widget with the keyboard focus (UTF-8).
+void PostText(const char* utf8);

@@ -1,0 +1,166 @@
+// The SDL host end to end on SDL's dummy video and audio drivers: the real window, renderer, ImGui
+// widgets and loop, driven by input posted into SDL's queue.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "forms/controls.h"
+#include "media/dx_timer.h"
+#include "media/errors.h"
+#include "platform/sdl_host.h"
+#include "platform/sdl_synthetic_input.h"
+
+namespace {
+
+struct TBmp {
+  int Width = 0;
+  int Height = 0;
+  std::vector<uint8_t> Bytes;
+  size_t Offset = 0;
+  // 0x00RRGGBB of a pixel of a 32-bit bottom-up BMP.
+  uint32_t At(int x, int y) const {
+    const size_t p = Offset + (static_cast<size_t>(Height - 1 - y) * Width + x) * 4;
+    return Bytes[p] | (Bytes[p + 1] << 8) | (Bytes[p + 2] << 16);
+  }
+};
+
+TBmp ReadBmp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  TBmp bmp;
+  bmp.Bytes.assign(std::istreambuf_iterator<char>(in), {});
+  auto u32 = [&](size_t at) {
+    return static_cast<uint32_t>(bmp.Bytes[at] | (bmp.Bytes[at + 1] << 8) | (bmp.Bytes[at + 2] << 16) |
+                                 (bmp.Bytes[at + 3] << 24));
+  };
+  if (bmp.Bytes.size() < 54 || bmp.Bytes[28] != 32) return TBmp{};
+  bmp.Offset = u32(10);
+  bmp.Width = static_cast<int>(u32(18));
+  bmp.Height = static_cast<int>(u32(22));
+  if (bmp.Offset + static_cast<size_t>(bmp.Width) * bmp.Height * 4 > bmp.Bytes.size()) return TBmp{};
+  return bmp;
+}
+
+// A menu with most control kinds, and a script that a timer plays through the real event queue.
+class TSmokeForm : public TForm {
+ public:
+  explicit TSmokeForm(TSdlHost& host) : TForm(host), sdlHost(host), script(Application(), false) {
+    SetClientSize(640, 480);
+    KeyPreview = true;
+    backdrop.SetBounds(0, 0, 640, 480);
+    TPicture picture;
+    picture.Width = 64;
+    picture.Height = 48;
+    picture.Pixels.assign(64 * 48, 0x204080);
+    backdrop.Stretch = true;
+    backdrop.SetPicture(picture);
+    box.SetBounds(40, 40, 300, 300);
+    box.Caption = "Options ";
+    ok.SetBounds(20, 30, 100, 24);
+    ok.Caption = "Ok";
+    ok.OnClick = [this] { ++okClicks; };
+    lakes.SetBounds(20, 70, 120, 80);
+    lakes.SetItems({"First", "Second", "Third"});
+    lakes.OnClick = [this] { ++listClicks; };
+    name.SetBounds(20, 170, 150, 21);
+    name.SetText("Player");
+    name.OnChange = [this] { ++nameChanges; };
+    bar.SetBounds(20, 210, 150, 16);
+    bar.SetRange(0, 4);
+    bar.SetPosition(2);
+    save.SetBounds(180, 30, 30, 30);
+    save.Font.Name = "Wingdings";
+    save.Caption = "<";
+    load.SetBounds(220, 30, 30, 30);
+    load.Font.Name = "Wingdings";
+    load.Caption = "1";
+    flat.SetBounds(180, 240, 100, 25);
+    flat.Style = TButtonStyle::FlatBlack;
+    flat.Caption = "Quit";
+    status.SetBounds(360, 400, 240, 41);
+    status.Caption = "Player    Cash: $50";
+    status.Font.Height = 21;
+    hot.SetBounds(500, 20, 60, 40);
+    hot.Hint = "Exit to desktop.";
+    script.ActiveOnly = false;
+    script.SetInterval(20);
+    script.OnTimer = [this](int) { Step(); };
+  }
+
+  void FormShow() override { script.SetEnabled(true); }
+  void FormKeyDown(int key, TShiftState) override { keys.push_back(key); }
+
+  void Step() {
+    ++ticks;
+    switch (ticks) {
+      case 1: PostMouseMove(100, 82); break;      // over "Ok" (40 + 20 + 40, 40 + 30 + 12)
+      case 3: PostMouseButton(TMouseButton::Left, true, 100, 82); break;
+      case 5: PostMouseButton(TMouseButton::Left, false, 100, 82); break;
+      case 7: PostMouseMove(90, 131); break;      // the second row of the list
+      case 9: PostMouseButton(TMouseButton::Left, true, 90, 131); break;
+      case 11: PostMouseButton(TMouseButton::Left, false, 90, 131); break;
+      case 13: PostMouseMove(120, 220); break;    // into the edit
+      case 15: PostMouseButton(TMouseButton::Left, true, 120, 220); break;
+      case 17: PostMouseButton(TMouseButton::Left, false, 120, 220); break;
+      case 19: PostText("!"); break;
+      case 21: PostKey(VK_ESCAPE, true); break;
+      case 23: PostKey(VK_ESCAPE, false); break;
+      case 25:
+        // A handler error is shown in a box that blocks until answered: Enter answers it.
+        PostKey(VK_RETURN, true);
+        throw EDXDrawError("Shown and answered");
+      case 27: PostKey(VK_RETURN, false); break;
+      case 29: if (const char* shot = std::getenv("TH_SMOKE_SHOT")) sdlHost.CaptureNextFrame(shot); break;
+      case 31: Close(); break;
+      default: break;
+    }
+  }
+
+  TSdlHost& sdlHost;
+  TImage& backdrop = Add<TImage>("backdrop");
+  TGroupBox& box = Add<TGroupBox>("box");
+  TButton& ok = Add<TButton>("ok", &box);
+  TListBox& lakes = Add<TListBox>("lakes", &box);
+  TEdit& name = Add<TEdit>("name", &box);
+  TProgressBar& bar = Add<TProgressBar>("bar", &box);
+  TButton& save = Add<TButton>("save", &box);
+  TButton& load = Add<TButton>("load", &box);
+  TButton& flat = Add<TButton>("flat", &box);
+  TPanel& status = Add<TPanel>("status");
+  TCoolButton& hot = Add<TCoolButton>("hot");
+  TDXTimer script;
+  int ticks = 0;
+  int okClicks = 0;
+  int listClicks = 0;
+  int nameChanges = 0;
+  std::vector<int> keys;
+};
+
+TEST(SdlHostTest, RunsAMenuThroughTheRealLoopOnTheDummyDrivers) {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  const std::string shot = testing::TempDir() + "sdl_smoke.bmp";
+  std::remove(shot.c_str());
+  setenv("TH_SMOKE_SHOT", shot.c_str(), 1);
+
+  TSdlHost host("Smoke", true);
+  TSmokeForm form(host);
+  EXPECT_EQ(host.Run(form), 0);
+  EXPECT_EQ(form.ticks, 31);
+  EXPECT_EQ(form.okClicks, 1);
+  EXPECT_EQ(form.listClicks, 1);
+  EXPECT_EQ(form.lakes.ItemIndex(), 1);
+  EXPECT_EQ(form.name.Text(), "Player!");
+  EXPECT_EQ(form.nameChanges, 1);
+  // The Enter pressed while the error box was up answered the box and did not reach the form.
+  EXPECT_EQ(form.keys, (std::vector<int>{VK_ESCAPE}));
+
+  const TBmp bmp = ReadBmp(shot);
+  ASSERT_EQ(bmp.Width, 640);
+  ASSERT_EQ(bmp.Height, 480);
+  EXPECT_EQ(bmp.At(600, 10), 0x204080u);  // the stretched backdrop
+  EXPECT_EQ(bmp.At(45, 330), 0xD4D0C8u);  // the group box face
+}
+
+}  // namespace
