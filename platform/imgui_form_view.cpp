@@ -115,7 +115,6 @@ SDL_Texture* TImGuiFormView::PictureTexture(TImage& image) {
                                     picture.Height);
   if (!entry.Texture) return nullptr;
   SDL_UpdateTexture(entry.Texture, nullptr, picture.Pixels.data(), picture.Width * 4);
-  SDL_SetTextureScaleMode(entry.Texture, image.Stretch ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   return entry.Texture;
 }
 
@@ -124,6 +123,9 @@ void TImGuiFormView::Visit(TImage& image) {
   const TRect area = image.ScreenRect();
   const TRect dest = image.PictureRect();
   if (SDL_Texture* texture = PictureTexture(image)) {
+    // Enlarged pictures keep hard pixel edges; reduced ones are smoothed.
+    const bool enlarged = dest.Width() >= image.Picture().Width && dest.Height() >= image.Picture().Height;
+    SDL_SetTextureScaleMode(texture, enlarged ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     ImDrawList* list = ImGui::GetWindowDrawList();
     list->PushClipRect(ImVec2(area.Left, area.Top), ImVec2(area.Right, area.Bottom), true);
     list->AddImage(texture, ImVec2(dest.Left, dest.Top), ImVec2(dest.Right, dest.Bottom));
