@@ -91,7 +91,7 @@ Signal HookSting() {
       v += saws[2 * n].Saw(hz * 1.003) + saws[2 * n + 1].Saw(hz * 0.997);
     }
     const double shake = 0.75 + 0.25 * tremolo.Sine(13.0);
-    const double amp = StrikeEnvelope(t, 0.004, 0.09) * 0.7 + 0.3 * shake * std::exp(-t / 0.35);
+    const double amp = StrikeEnvelope(t, 0.004, 0.09) * 0.6 + 0.4 * shake * std::exp(-t / 0.4);
     tone.Set(900 + 4500 * std::exp(-t / 0.12), 1.2);
     out[i] = tone.Lowpass(static_cast<float>(v * 0.12 * amp));
   }
@@ -100,7 +100,7 @@ Signal HookSting() {
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
     const double hz = 1300 + 1200 * std::min(1.0, t / 0.35) + 30 * wobble.Sine(9);
-    const double amp = 0.18 * StrikeEnvelope(t, 0.03, 0.25);
+    const double amp = 0.12 * StrikeEnvelope(t, 0.03, 0.18);
     out[i] += static_cast<float>(whine.Sine(hz) * amp);
   }
   // The fish hitting the lure: a low thump.

@@ -101,7 +101,7 @@ Signal GatorSound() {
   throat.seconds = 1.6;
   throat.pitch = Envelope{{0.0, 44.0}, {1.5, 36.0}};
   throat.level = Envelope{{0.0, 0.0}, {0.1, 0.8}, {0.3, 1.0}, {1.2, 0.9}, {1.5, 0.0}};
-  throat.formants = {{260, 1.0}, {620, 0.5}, {1400, 0.15}};
+  throat.formants = {{260, 1.0}, {620, 0.7}, {1400, 0.3}};
   throat.voices = 2;
   throat.detune = 0.015;
   throat.subharmonic = 0.5;
@@ -112,10 +112,10 @@ Signal GatorSound() {
   throat.drive = 2.5;
   MixInto(out, Growl(noise, throat), 0, 1.0f);
   const long snap = Samples(1.55);
-  MixInto(out, WoodBlock(noise, 380), snap, 1.2f);
-  MixInto(out, WoodBlock(noise, 300), snap + Samples(0.012), 0.9f);
-  MixInto(out, NoiseBurst(noise, 0.06, 1800, 1.0, 0.0005, 0.01), snap, 0.6f);
-  MixInto(out, Spray(noise, 0.5, 5000, 500, 0.005, 0.1), snap + Samples(0.02), 0.5f);
+  MixInto(out, WoodBlock(noise, 380), snap, 0.6f);
+  MixInto(out, WoodBlock(noise, 300), snap + Samples(0.012), 0.45f);
+  MixInto(out, NoiseBurst(noise, 0.06, 1800, 1.0, 0.0005, 0.01), snap, 0.3f);
+  MixInto(out, Spray(noise, 0.5, 5000, 500, 0.005, 0.1), snap + Samples(0.02), 0.3f);
   return out;
 }
 
@@ -142,6 +142,9 @@ Signal KrakenSound() {
     MixInto(out, Bubble(hz, 0.16, noise.Range(1.3, 2.0), 0.05), Samples(t), static_cast<float>(noise.Range(0.1, 0.3)));
   }
   MixInto(out, Spray(noise, 2.0, 1500, 250, 0.4, 0.6), 0, 0.5f);
+  // Heard through the water: the highs are gone.
+  Svf depth(2200, 0.7);
+  for (float& s : out) s = depth.Lowpass(s);
   AddRoom(out, 0.8, 0.5, 0.3);
   return out;
 }
