@@ -30,8 +30,56 @@ struct TScreenPoint {
   int y;
 };
 
+// Lines are drawn pixel by pixel, also where they run off the surface. A line that sags or
+// climbs without end (one that never reaches its target) would take ages to draw, so a segment
+// reaching beyond this window is first clipped to it; every line of a normal cast lies within it
+// and is drawn exactly as given.
+constexpr double kLineWindow = 8192;
+
+bool ClipToWindow(double& x1, double& y1, double& x2, double& y2) {
+  double t0 = 0;
+  double t1 = 1;
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 + kLineWindow, kLineWindow - x1, y1 + kLineWindow, kLineWindow - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+  }
+  const double startX = x1;
+  const double startY = y1;
+  x1 = startX + t0 * dx;
+  y1 = startY + t0 * dy;
+  x2 = startX + t1 * dx;
+  y2 = startY + t1 * dy;
+  return true;
+}
+
 void Line(TDirectDrawSurface& surface, TScreenPoint a, TScreenPoint b, TLineColor color) {
-  DrawLine(surface, a.x, a.y, b.x, b.y, color.r, color.g, color.b);
+  const auto inside = [](const TScreenPoint& p) {
+    return std::fabs(static_cast<double>(p.x)) <= kLineWindow &&
+           std::fabs(static_cast<double>(p.y)) <= kLineWindow;
+  };
+  if (inside(a) && inside(b)) {
+    DrawLine(surface, a.x, a.y, b.x, b.y, color.r, color.g, color.b);
+    return;
+  }
+  double x1 = a.x;
+  double y1 = a.y;
+  double x2 = b.x;
+  double y2 = b.y;
+  if (!ClipToWindow(x1, y1, x2, y2)) return;
+  DrawLine(surface, Round(x1), Round(y1), Round(x2), Round(y2), color.r, color.g, color.b);
 }
 
 TScreenPoint OnWater(const LakeTrip& trip, float x, float y) {
