@@ -159,11 +159,43 @@ void KeepLargestWater(TGrid& water) {
   }
 }
 
+// Water cells reachable from (col, row) through diamond edges, not crossing blocked cells.
+int ReachableWater(const TGrid& water, const TGrid& blocked, int col, int row) {
+  TGrid seen(water.Cols(), water.Rows());
+  std::vector<std::pair<int, int>> stack{{col, row}};
+  seen.At(col, row) = 1;
+  int count = 0;
+  while (!stack.empty()) {
+    const auto [c, r] = stack.back();
+    stack.pop_back();
+    ++count;
+    const TNeighbours n = DiamondNeighbours(c, r, water.Cols() - 1, water.Rows() - 1);
+    for (int k = 0; k < 4; ++k) {
+      const int nc = n.col[k];
+      const int nr = n.row[k];
+      if (nc < 0 || !water.At(nc, nr) || blocked.At(nc, nr) || seen.At(nc, nr)) continue;
+      seen.At(nc, nr) = 1;
+      stack.emplace_back(nc, nr);
+    }
+  }
+  return count;
+}
+
 struct TPlacer {
   const TGrid& water;
   const TGrid& depth;     // steps from land
   const TGrid& travel;    // steps from the boat's start through water
+  std::pair<int, int> start;
   std::vector<std::pair<int, int>> taken;
+  TGrid blocked;          // markers, which are land for play
+  int waterCells = 0;
+
+  TPlacer(const TGrid& w, const TGrid& d, const TGrid& t, std::pair<int, int> s)
+      : water(w), depth(d), travel(t), start(s), taken{s}, blocked(w.Cols(), w.Rows()) {
+    for (int c = 0; c < w.Cols(); ++c) {
+      for (int r = 0; r < w.Rows(); ++r) waterCells += w.At(c, r) != 0;
+    }
+  }
 
   bool Free(int c, int r) const {
     for (const auto& [tc, tr] : taken) {
@@ -174,30 +206,45 @@ struct TPlacer {
 
   // The free water cell that best meets the wishes: depth within minDepth..maxDepth, an odd row
   // when asked, and as far as possible from everything placed so far (ties go to the first found,
-  // so the choice is the same every run). score adds a preference of the caller's.
+  // so the choice is the same every run). score adds a preference of the caller's. A marker
+  // (blocks) may not cut any water off from the start.
   template <typename Score>
-  std::pair<int, int> Pick(int minDepth, int maxDepth, bool oddRow, Score score) {
-    std::pair<int, int> best{-1, -1};
-    double bestValue = -1e18;
-    for (int c = 1; c + 1 < water.Cols(); ++c) {
-      for (int r = 3; r + 3 < water.Rows(); ++r) {
-        if (!water.At(c, r) || (oddRow && r % 2 == 0) || !Free(c, r)) continue;
-        const int d = depth.At(c, r);
-        if (d < minDepth || d > maxDepth || travel.At(c, r) >= kFar) continue;
-        double spread = 1e9;
-        for (const auto& [tc, tr] : taken) {
-          spread = std::min(spread, std::hypot((tc - c) * 64.0, (tr - r) * 16.0));
-        }
-        const double value = std::min(spread, 1500.0) + score(c, r);
-        if (value > bestValue) {
-          bestValue = value;
-          best = {c, r};
+  std::pair<int, int> Pick(int minDepth, int maxDepth, bool oddRow, bool blocks, Score score) {
+    TGrid refused(water.Cols(), water.Rows());
+    for (;;) {
+      std::pair<int, int> best{-1, -1};
+      double bestValue = -1e18;
+      for (int c = 1; c + 1 < water.Cols(); ++c) {
+        for (int r = 3; r + 3 < water.Rows(); ++r) {
+          if (!water.At(c, r) || (oddRow && r % 2 == 0) || refused.At(c, r) || !Free(c, r)) continue;
+          const int d = depth.At(c, r);
+          if (d < minDepth || d > maxDepth || travel.At(c, r) >= kFar) continue;
+          double spread = 1e9;
+          for (const auto& [tc, tr] : taken) {
+            spread = std::min(spread, std::hypot((tc - c) * 64.0, (tr - r) * 16.0));
+          }
+          const double value = std::min(spread, 1500.0) + score(c, r);
+          if (value > bestValue) {
+            bestValue = value;
+            best = {c, r};
+          }
         }
       }
+      if (best.first < 0) throw std::runtime_error("no room on the map for a map object");
+      if (blocks) {
+        blocked.At(best.first, best.second) = 1;
+        int markers = 0;
+        for (const auto& cell : taken) markers += blocked.At(cell.first, cell.second);
+        markers += 1;
+        if (ReachableWater(water, blocked, start.first, start.second) != waterCells - markers) {
+          blocked.At(best.first, best.second) = 0;
+          refused.At(best.first, best.second) = 1;
+          continue;
+        }
+      }
+      taken.push_back(best);
+      return best;
     }
-    if (best.first < 0) throw std::runtime_error("no room on the map for a map object");
-    taken.push_back(best);
-    return best;
   }
 };
 
@@ -275,7 +322,7 @@ TIsoMap GenerateLakeMap(const TLakeShape& shape, const TLook& look, const TLakeO
   SetObject(map, index, start.first + 1, start.second + 1, "levelstart", "", "");
   const TGrid travel = Distances(cols, rows, [&](int c, int r) { return c == start.first && r == start.second; },
                                  [&](int c, int r) { return water.At(c, r) != 0; });
-  TPlacer placer{water, fromLand, travel, {start}};
+  TPlacer placer(water, fromLand, travel, start);
   auto mark = [&](std::pair<int, int> cell, int tile) {
     map.Cell(cell.first, cell.second) = tile;
     reserved.At(cell.first, cell.second) = 1;
@@ -298,7 +345,7 @@ TIsoMap GenerateLakeMap(const TLakeShape& shape, const TLook& look, const TLakeO
   }
   for (const std::string& text : objects.talks) {
     // Anglers stand on jetties at the shore, reached by running into them.
-    const auto cell = placer.Pick(1, 1, false, [&](int c, int r) {
+    const auto cell = placer.Pick(1, 1, false, true, [&](int c, int r) {
       const TNeighbours n = DiamondNeighbours(c, r, cols - 1, rows - 1);
       int open = 0;
       for (int k = 0; k < 4; ++k) open += n.col[k] >= 0 && water.At(n.col[k], n.row[k]);
@@ -308,29 +355,29 @@ TIsoMap GenerateLakeMap(const TLakeShape& shape, const TLook& look, const TLakeO
     SetObject(map, index, cell.first, cell.second, "talk", "", text);
   }
   for (const std::string& text : objects.buoys) {
-    const auto cell = placer.Pick(2, kFar, false, [](int, int) { return 0.0; });
+    const auto cell = placer.Pick(2, kFar, false, true, [](int, int) { return 0.0; });
     mark(cell, tiles::kBuoyMarker);
     SetObject(map, index, cell.first, cell.second, "buoy", "", text);
   }
   for (const int dollars : objects.treasures) {
     // Treasure hides in far corners: the longest way round from the start.
-    const auto cell = placer.Pick(2, 3, false, [&](int c, int r) { return travel.At(c, r) * 40.0; });
+    const auto cell = placer.Pick(2, 3, false, true, [&](int c, int r) { return travel.At(c, r) * 40.0; });
     mark(cell, tiles::kTreasureMarker);
     SetObject(map, index, cell.first, cell.second, "treasure", std::to_string(dollars), "");
   }
   for (const int seconds : objects.moreTime) {
-    const auto cell = placer.Pick(2, kFar, false, [](int, int) { return 0.0; });
+    const auto cell = placer.Pick(2, kFar, false, true, [](int, int) { return 0.0; });
     mark(cell, tiles::kTimeMarker);
     SetObject(map, index, cell.first, cell.second, "moretime", std::to_string(seconds), "");
   }
   // Circling fish and lurking monsters: their pixel ((col + 1) * 64, (row + 1) * 16) is the centre
   // of their own cell when the row is odd.
   for (const int slot : objects.singleFish) {
-    const auto cell = placer.Pick(2, kFar, true, [](int, int) { return 0.0; });
+    const auto cell = placer.Pick(2, kFar, true, false, [](int, int) { return 0.0; });
     SetObject(map, index, cell.first, cell.second, "singlefish", std::to_string(slot), "");
   }
   for (const int slot : objects.monsters) {
-    const auto cell = placer.Pick(3, kFar, true, [&](int c, int r) { return travel.At(c, r) * 10.0; });
+    const auto cell = placer.Pick(3, kFar, true, false, [&](int c, int r) { return travel.At(c, r) * 10.0; });
     SetObject(map, index, cell.first, cell.second, "monster", std::to_string(slot), "");
   }
   if (index > kMapObjectCount) throw std::runtime_error("too many map objects");

@@ -17,12 +17,15 @@ struct TPoint2 {
 constexpr TPoint2 kCorners[4] = {{0, 16}, {32, 0}, {64, 16}, {32, 32}};
 const double kEdgeLength = std::sqrt(32.0 * 32.0 + 16.0 * 16.0);
 
-constexpr double kWaterWidth = 9.0;   // strip of water a shore piece shows along a water edge
-constexpr double kBeachWidth = 6.0;   // sand between that water and the grass
+constexpr double kWaterWidth = 8.0;   // strip of water a shore piece shows along a water edge
+constexpr double kBeachWidth = 5.0;   // sand between that water and the grass
+constexpr double kDampWidth = 2.0;    // darker sand behind the beach of a sandy piece
 // Where a strip ends at a corner shared with land it narrows to nothing. At the sharp left and
-// right corners it must narrow more slowly than the neighbouring edge diverges (slope below 4/3),
-// or it would spill onto the land edge; at the blunt top and bottom corners it may end quickly.
-constexpr double kTaperSharp = 12.0;
+// right corners everything it brings (water, beach, damp sand: 16 pixels at most) must narrow more
+// slowly than the neighbouring edge diverges (slope below 4/3, less the half pixel of a pixel
+// centre), or it would spill onto the land edge; at the blunt top and bottom corners it may end
+// quickly.
+constexpr double kTaperSharp = 18.0;
 constexpr double kTaperBlunt = 4.0;
 
 struct TEdgeDistance {
@@ -46,16 +49,19 @@ double Taper(int edge, int mask, double along) {
   const int after = (edge + 1) % 4;
   const bool startSharp = edge % 2 == 0;  // edges 0 and 2 start at the left and right corners
   double factor = 1.0;
-  if (!(mask & (1 << before))) factor = std::min(factor, along / (startSharp ? kTaperSharp : kTaperBlunt));
-  if (!(mask & (1 << after))) {
-    factor = std::min(factor, (kEdgeLength - along) / (startSharp ? kTaperBlunt : kTaperSharp));
-  }
+  auto ramp = [](double distance, bool sharp) {
+    // The rim pixels next to a corner sit half a pixel in from both edges, closer than the edges'
+    // angle alone suggests, so the strip starts a little way out from the corner.
+    return sharp ? (distance - 3.0) / kTaperSharp : (distance - 1.5) / kTaperBlunt;
+  };
+  if (!(mask & (1 << before))) factor = std::min(factor, ramp(along, startSharp));
+  if (!(mask & (1 << after))) factor = std::min(factor, ramp(kEdgeLength - along, !startSharp));
   return std::clamp(factor, 0.0, 1.0);
 }
 
 // A gentle wobble so that long shores do not run ruler-straight.
 double Wobble(int edge, double along) {
-  return 1.0 + 0.18 * std::sin(along / kEdgeLength * 2.0 * 3.14159265 * 2.0 + edge * 1.7);
+  return 1.0 + 0.12 * std::sin(along / kEdgeLength * 2.0 * 3.14159265 * 2.0 + edge * 1.7);
 }
 
 TRgb WaterAt(const TLook& look, double x, double y) {
@@ -96,7 +102,11 @@ void DrawShallows(TTileCanvas& canvas, const TLook& look, double strength) {
       double inner = 1e9;
       for (int e = 0; e < 4; ++e) inner = std::min(inner, Measure(e, x + 0.5, y + 0.5).across);
       const double blob = GridNoise(x + 0.5, y + 0.5, 4, 2, look.seed + 41);
-      const double t = std::clamp(inner / 7.0, 0.0, 1.0) * (0.55 + 0.45 * blob) * strength;
+      // A rounded sandbar, gone before the rim so that it sits in any water.
+      const double ex = (x + 0.5 - 32) / 32;
+      const double ey = (y + 0.5 - 16) / 16;
+      const double round = std::clamp((0.75 - std::sqrt(ex * ex + ey * ey)) / 0.45, 0.0, 1.0);
+      const double t = std::clamp((inner - 1.5) / 4.0, 0.0, 1.0) * round * (0.6 + 0.4 * blob) * strength;
       canvas.SetGround(x, y, Mix(WaterAt(look, x + 0.5, y + 0.5), look.shallow, t));
     }
   }
@@ -106,10 +116,9 @@ void DrawDeepHole(TTileCanvas& canvas, const TLook& look) {
   for (int y = 0; y < kTileH; ++y) {
     for (int x = 0; x < kTileW; ++x) {
       if (!InDiamond(x, y)) continue;
-      const double dx = (x + 0.5 - 32) / 32;
-      const double dy = (y + 0.5 - 16) / 16;
-      const double r = std::sqrt(dx * dx + dy * dy);
-      const double t = std::clamp((0.95 - r) / 0.6, 0.0, 1.0);
+      // Measured in the diamond's own metric, so the darkening is gone before the rim.
+      const double r = std::fabs(x + 0.5 - 32) / 32 + std::fabs(y + 0.5 - 16) / 16;
+      const double t = std::clamp((0.88 - r) / 0.55, 0.0, 1.0);
       canvas.SetGround(x, y, Mix(WaterAt(look, x + 0.5, y + 0.5), look.waterShade, t * t * (3 - 2 * t) * 0.45));
     }
   }
@@ -150,14 +159,14 @@ void DrawLand(TTileCanvas& canvas, const TLook& look, bool sandy, int mask) {
           const double beach = kBeachWidth * taper;
           if (shore < beach) {
             // Wet sand at the waterline, dry sand behind it, grass after.
-            const double wet = std::clamp(1.0 - shore / 2.5, 0.0, 1.0);
+            const double wet = std::clamp(1.0 - shore / (2.5 * taper), 0.0, 1.0);
             TRgb sand = Mix(SandAt(look, px, py), look.wetSand, wet * 0.8);
             color = sandy ? sand : Mix(sand, color, std::clamp((shore - beach + 1.5) / 1.5, 0.0, 1.0));
-          } else if (sandy && shore < beach + 3) {
-            color = Mix(look.wetSand, color, (shore - beach) / 3 * 0.5 + 0.5);
+          } else if (sandy && shore < beach + kDampWidth * taper) {
+            color = Mix(look.wetSand, color, (shore - beach) / (kDampWidth * taper) * 0.5 + 0.5);
           }
           // The bank facing the viewer (lower edges) is in shade, the far ones catch the light.
-          if (shore < 1.2) color = Scale(color, shoreEdge >= 2 ? 0.82 : 1.08);
+          if (shore < 1.2 * taper) color = Scale(color, shoreEdge >= 2 ? 0.82 : 1.08);
         }
       }
       canvas.SetGround(x, y, color);
