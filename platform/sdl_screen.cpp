@@ -77,7 +77,11 @@ void TSdlScreen::DrawSurface(const TDirectDrawSurface& surface) {
 TSdlScreen::TArea TSdlScreen::Letterbox() const {
   int outW = kWidth;
   int outH = kHeight;
+  // With a target texture set, SDL reports the texture's size; the window's is wanted here.
+  SDL_Texture* target = SDL_GetRenderTarget(renderer_);
+  if (target) SDL_SetRenderTarget(renderer_, nullptr);
   SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+  if (target) SDL_SetRenderTarget(renderer_, target);
   // The largest 4:3 area that fits, centred.
   int w = outW;
   int h = outW * kHeight / kWidth;
