@@ -124,6 +124,7 @@ void TDXDraw::Initialize() {
   if (!application_) throw EDXDrawError("Form not found");
   try {
     if (OnInitializing) OnInitializing();
+    activeOptions_ = Options;
     flipping_ = Options.Contains(doFlip);
     const TDisplayMode mode =
         Options.Contains(doFullScreen) ? ChooseMode() : application_->Host().DesktopMode();
@@ -186,7 +187,7 @@ void TDXDraw::CopyToPrimary() {
     std::memcpy(to.Bits(), from.Bits(), static_cast<size_t>(from.Pitch()) * from.Height());
     return;
   }
-  if (!flipping_ && Options.Contains(doStretch)) {
+  if (!flipping_ && activeOptions_.Contains(doStretch)) {
     for (int y = 0; y < to.Height(); ++y) {
       const uint16_t* source = from.Row(static_cast<int>(static_cast<int64_t>(y) * from.Height() / to.Height()));
       uint16_t* dest = to.Row(y);
@@ -197,8 +198,9 @@ void TDXDraw::CopyToPrimary() {
     return;
   }
   // One to one, centred or at the top-left corner; what falls outside the primary is cut off.
-  const int left = Options.Contains(doCenter) ? (to.Width() - from.Width()) / 2 : 0;
-  const int top = Options.Contains(doCenter) ? (to.Height() - from.Height()) / 2 : 0;
+  const bool centred = activeOptions_.Contains(doCenter);
+  const int left = centred ? (to.Width() - from.Width()) / 2 : 0;
+  const int top = centred ? (to.Height() - from.Height()) / 2 : 0;
   const int x0 = std::max(left, 0);
   const int x1 = std::min(left + from.Width(), to.Width());
   for (int y = std::max(top, 0); y < std::min(top + from.Height(), to.Height()); ++y) {
@@ -219,7 +221,7 @@ void TDXDraw::Flip() {
     return;
   }
   CopyToPrimary();
-  application_->Host().Present(Options.Contains(doWaitVBlank));
+  application_->Host().Present(activeOptions_.Contains(doWaitVBlank));
 }
 
 void TDXDraw::RegisterLibrary(TPictureCollection& library) {

@@ -136,6 +136,7 @@ class TDXDraw {
   TApplication* application_;
   bool initialized_ = false;
   bool shownOnce_ = false;
+  TDXDrawOptions activeOptions_;  // Options as they were at the last Initialize
   bool flipping_ = false;
   TPixelFormat format_ = TPixelFormat::RGB565;
   std::unique_ptr<TDirectDrawSurface> primary_;

@@ -70,6 +70,12 @@ void TDXSound::Finalize() {
   initialized_ = false;
 }
 
+void TDXSound::FormShown() {
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  if (AutoInitialize) Initialize();
+}
+
 void TDXSound::CloseOutput() {
   // The host stops pulling before the mixer goes away.
   if (mixer_ && application_) application_->Host().SetAudioSource(nullptr);

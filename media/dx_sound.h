@@ -50,6 +50,7 @@ class TDXSound {
 
   // Without soGlobalFocus or soStickyFocus the output is silent while the program lacks focus.
   TDXSoundOptions Options;
+  // Initialise the first time the form is shown (FormShown).
   bool AutoInitialize = false;
 
   std::function<void()> OnInitializing;
@@ -63,6 +64,8 @@ class TDXSound {
   // Closes it; nothing happens when not initialised.
   void Finalize();
   bool Initialized() const { return initialized_; }
+  // Call when the form is first shown: initialises once when AutoInitialize is set.
+  void FormShown();
 
   // The mixer the items' voices live in; nullptr while not initialised.
   TMixer* Mixer() { return mixer_.get(); }
@@ -80,6 +83,7 @@ class TDXSound {
 
   TApplication* application_;
   bool initialized_ = false;
+  bool shownOnce_ = false;
   int focusListener_ = 0;
   std::unique_ptr<TMixer> mixer_;
   std::vector<TWaveCollection*> libraries_;

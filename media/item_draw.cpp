@@ -49,6 +49,23 @@ inline void CopyRunsClipped(uint16_t* dest, const uint16_t* source, const uint32
   }
 }
 
+// Blends count pixels one to one, per channel with the blender's formula, in a loop the compiler
+// can run in vector registers (the common unscaled, unkeyed case).
+void BlendRow(uint16_t* dest, const uint16_t* source, int count, int alpha, TPixelFormat format) {
+  const uint32_t a = static_cast<uint32_t>(alpha);
+  const uint32_t rest = 255 - a;
+  const uint32_t redShift = format == TPixelFormat::RGB565 ? 11 : 10;
+  const uint32_t greenBits = format == TPixelFormat::RGB565 ? 0x3F : 0x1F;
+  for (int i = 0; i < count; ++i) {
+    const uint32_t s = source[i];
+    const uint32_t d = dest[i];
+    const uint32_t r = (((s >> redShift) & 0x1F) * a + ((d >> redShift) & 0x1F) * rest + 127) / 255;
+    const uint32_t g = (((s >> 5) & greenBits) * a + ((d >> 5) & greenBits) * rest + 127) / 255;
+    const uint32_t b = ((s & 0x1F) * a + (d & 0x1F) * rest + 127) / 255;
+    dest[i] = static_cast<uint16_t>((r << redShift) | (g << 5) | b);
+  }
+}
+
 // The whole-pattern source rectangle of a scaled copy, or false when it does not lie on its surface.
 bool SourceInside(const TRect& rect, const TDirectDrawSurface& source) {
   return rect.Left >= 0 && rect.Top >= 0 && rect.Right <= source.Width() &&
@@ -167,11 +184,18 @@ void TPictureCollectionItem::DrawBlended(TDirectDrawSurface& dest, const TRect& 
   const uint16_t key = source.ColorKey();
   const int weight = std::min(alpha, 255);
   const TPixelFormat format = dest.PixelFormat();
+  const int64_t firstX = stepX * (left - destRect.Left);
   for (int y = top; y < bottom; ++y) {
-    const uint16_t* sourceRow = source.Row(rect.Top + static_cast<int>((stepY * (y - destRect.Top)) >> 16)) + rect.Left;
+    const uint16_t* sourceRow =
+        source.Row(rect.Top + static_cast<int>((stepY * (y - destRect.Top)) >> 16)) + rect.Left;
     uint16_t* destRow = dest.Row(y);
-    for (int x = left; x < right; ++x) {
-      const uint16_t pixel = sourceRow[(stepX * (x - destRect.Left)) >> 16];
+    if (stepX == 65536 && !keyed && weight < 255) {
+      BlendRow(destRow + left, sourceRow + (firstX >> 16), right - left, weight, format);
+      continue;
+    }
+    int64_t sourceX = firstX;
+    for (int x = left; x < right; ++x, sourceX += stepX) {
+      const uint16_t pixel = sourceRow[sourceX >> 16];
       if (keyed && pixel == key) continue;
       destRow[x] = weight == 255 ? pixel : Blend16(pixel, destRow[x], weight, format);
     }

@@ -1,6 +1,7 @@
 // Sprites: the surfaces built from a picture, and Draw, DrawStretched and DrawBlended on them.
 #include <gtest/gtest.h>
 
+#include "media/blender.h"
 #include "media/dx_draw.h"
 #include "media/dx_image_list.h"
 #include "media/library_writer.h"
@@ -289,6 +290,33 @@ TEST_F(SpriteTest, KeyedCopiesMatchAPixelByPixelReference) {
           ASSERT_EQ(Back().PixelAt(x, y), expected)
               << "pattern " << pattern << " at " << at.X << "," << at.Y << " pixel " << x << "," << y;
         }
+      }
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Unscaled, scaled, keyed or not: every blended pixel is the blender's mix of the two pixels.
+TEST_F(SpriteTest, BlendedPixelsAreTheBlendersMix) {
+  TPicture picture = Columns(40, 3);
+  picture.Pixels[5] = 0;  // the key
+  TPictureCollectionItem& item = AddItem(picture);
+  draw.Initialize();
+  for (bool transparent : {false, true}) {
+    for (int width : {40, 80}) {
+      item.Transparent = transparent;
+      for (int x = 0; x < 80; ++x) Back().Row(0)[x] = static_cast<uint16_t>(x * 811);
+      item.DrawBlended(Back(), Bounds(0, 0, width, 3), 0, 77);
+      for (int x = 0; x < width; ++x) {
+        const int column = x * 40 / width;
+        const uint16_t before = static_cast<uint16_t>(x * 811);
+        const uint16_t source = column == 5 ? 0 : ColumnValue(column);
+        const uint16_t expected =
+            transparent && column == 5 ? before : Blend16(source, before, 77, TPixelFormat::RGB565);
+        ASSERT_EQ(Back().PixelAt(x, 0), expected) << transparent << " " << width << " " << x;
       }
     }
   }
