@@ -183,9 +183,11 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
   std::string tempName;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    tempName = (folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) +
-                          "." + std::to_string(counter++) + ".tmp"))
-                   .string();
+    // A hidden name beside the file: ".<name>.<pid>.<count>.tmp".
+    std::string hidden(1, '.');
+    hidden += target.filename().string();
+    hidden += '.' + std::to_string(::getpid()) + '.' + std::to_string(counter++) + ".tmp";
+    tempName = (folder / hidden).string();
     fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) return false;
   }

@@ -87,7 +87,7 @@ std::string FindPathIgnoringCase(const std::string& path) {
 }
 
 void TProgramPaths::SetFolder(std::string folder) {
-  if (folder.empty()) folder = ".";
+  if (folder.empty()) folder.push_back('.');
   if (folder.back() != '/') folder += '/';
   folder_ = std::move(folder);
 }
