@@ -158,6 +158,12 @@ static T& As(TControl& control) {
   return *typed;
 }
 
+// Typing into an edit gives it the keyboard focus, as clicking into it would.
+void THeadlessHost::Focus(TEdit& edit) {
+  TFormDispatcher& d = Dispatcher();
+  if (!d.Modal() && edit.Showing() && edit.EffectivelyEnabled()) d.SetFocused(&edit);
+}
+
 void THeadlessHost::Deliver(const TInput& input) {
   TFormDispatcher& d = Dispatcher();
   using K = TInput::TKind;
@@ -191,13 +197,13 @@ void THeadlessHost::Deliver(const TInput& input) {
       break;
     case K::TypeText: {
       auto& edit = As<TEdit>(Named(input.Name));
-      d.SetFocused(&edit);
+      Focus(edit);
       for (char c : input.Text) d.ChangeText(edit, edit.Text() + c);
       break;
     }
     case K::SetText: {
       auto& edit = As<TEdit>(Named(input.Name));
-      d.SetFocused(&edit);
+      Focus(edit);
       d.ChangeText(edit, input.Text);
       break;
     }

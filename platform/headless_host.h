@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "forms/form.h"
+#include "forms/text_controls.h"
 #include "media/host.h"
 #include "media/pixel_format.h"
 #include "platform/form_dispatcher.h"
@@ -117,6 +118,7 @@ class THeadlessHost : public THost {
   void QueueNamed(TInput::TKind kind, const std::string& name, const std::string& text, int index);
   void Pump();
   void Deliver(const TInput& input);
+  void Focus(TEdit& edit);
   TControl& Named(const std::string& name);
   void PresentScreen(bool waitVBlank);
   bool AnswerDialog(TFileDialog& dialog);

@@ -182,6 +182,8 @@ void TFileDialogModal::Draw() {
   const bool cancel = ImGui::Button("Cancel", ImVec2(80, 0)) || KeyPressed(ImGuiKey_Escape);
   if (!error_.empty()) ImGui::TextColored(ImVec4(0.6f, 0, 0, 1), "%s", error_.c_str());
 
+  // Enter answers with the default button wherever the keyboard focus is, as on the desktop.
+  if (KeyPressed(ImGuiKey_Enter) || KeyPressed(ImGuiKey_KeyPadEnter)) acceptNow = true;
   if (acceptNow) Accept();
   if (cancel) done_ = true;
   if (done_) ImGui::CloseCurrentPopup();
