@@ -4,6 +4,7 @@
 // or unreadable, maps that do not fit the grid, values play refuses, and maps without water for
 // the boat, the fish or the monsters. Exit status 1 when anything is wrong.
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -73,10 +74,8 @@ class TChecker {
   }
 
  private:
-  template <typename... Args>
-  void Problem(const char* format, Args... args) {
-    out_->Print(format, args...);
-    out_->Print("\n");
+  void Problem(const std::string& text) {
+    out_->Write(text + "\n");
     ++problems_;
   }
 
@@ -85,14 +84,14 @@ class TChecker {
   std::unique_ptr<Collection> Load(const std::string& relative) {
     const std::string path = paths_.Find(relative);
     if (!std::filesystem::is_regular_file(path)) {
-      Problem("%s is missing.", relative.c_str());
+      Problem(Fmt("%s is missing.", relative.c_str()));
       return nullptr;
     }
     auto collection = std::make_unique<Collection>();
     try {
       collection->ReadFromFile(path);
     } catch (const Exception& e) {
-      Problem("%s cannot be read: %s", relative.c_str(), e.Message().c_str());
+      Problem(Fmt("%s cannot be read: %s", relative.c_str(), e.Message().c_str()));
       return nullptr;
     }
     return collection;
@@ -108,13 +107,13 @@ class TChecker {
     if (!objects_) return;
     const int index = objects_->IndexOf(name);
     if (index < 0) {
-      Problem("objects.dxg has no picture \"%s\"%s.", name.c_str(), why);
+      Problem(Fmt("objects.dxg has no picture \"%s\"%s.", name.c_str(), why));
       return;
     }
     const int total = objects_->Items(index).PatternTotal();
     if (total < patterns) {
-      Problem("objects.dxg: \"%s\" has %d pattern%s, but play draws %d%s.", name.c_str(), total,
-              total == 1 ? "" : "s", patterns, why);
+      Problem(Fmt("objects.dxg: \"%s\" has %d pattern%s, but play draws %d%s.", name.c_str(), total,
+              total == 1 ? "" : "s", patterns, why));
     }
   }
 
@@ -132,9 +131,9 @@ class TChecker {
     if (!library) return;
     const int index = library->IndexOf(name);
     if (index < 0) {
-      Problem("%s has no sound \"%s\"%s.", file, name.c_str(), why.c_str());
+      Problem(Fmt("%s has no sound \"%s\"%s.", file, name.c_str(), why.c_str()));
     } else if (looped && !library->Items(index).Looped()) {
-      Problem("%s: \"%s\" must be looped, for play starts it once and stops it when done.", file, name.c_str());
+      Problem(Fmt("%s: \"%s\" must be looped, for play starts it once and stops it when done.", file, name.c_str()));
     }
   }
 
@@ -180,49 +179,61 @@ class TChecker {
     const char* lake = name.c_str();
     const std::string iniPath = paths_.Find(stem + ".ini");
     if (!std::filesystem::is_regular_file(iniPath)) {
-      Problem("Lake %s: %s.ini is missing, so every value takes its default.", lake, stem.c_str());
+      Problem(Fmt("Lake %s: %s.ini is missing, so every value takes its default.", lake, stem.c_str()));
     }
     const std::string bmpPath = paths_.Find(stem + ".bmp");
     if (!std::filesystem::is_regular_file(bmpPath)) {
-      Problem("Lake %s: the map picture %s.bmp is missing.", lake, stem.c_str());
+      Problem(Fmt("Lake %s: the map picture %s.bmp is missing.", lake, stem.c_str()));
     } else {
       try {
         ReadBitmapFile(bmpPath);
       } catch (const Exception& e) {
-        Problem("Lake %s: the map picture %s.bmp cannot be read: %s", lake, stem.c_str(), e.Message().c_str());
+        Problem(Fmt("Lake %s: the map picture %s.bmp cannot be read: %s", lake, stem.c_str(), e.Message().c_str()));
       }
     }
 
     auto trip = std::make_unique<LakeTrip>();  // holds the whole fixed grid: too big for the stack
     ReadLakeValues(TIniFile(iniPath), *trip);
-    try {
-      CheckLakeValues(*trip);
-    } catch (const Exception& e) {
-      Problem("Lake %s: %s", lake, e.Message().c_str());
-    }
+    CheckValuesOneByOne(*trip, lake);
     if (trip->lastMonster >= 0) monsterKinds_.insert(trip->monsterKind);
     tileLibraries_.insert(trip->imageLib);
     const int tileItems = TileItems(trip->imageLib, lake);
 
     const std::string isoPath = paths_.Find(stem + ".iso");
     if (!std::filesystem::is_regular_file(isoPath)) {
-      Problem("Lake %s: the map %s.iso is missing.", lake, stem.c_str());
+      Problem(Fmt("Lake %s: the map %s.iso is missing.", lake, stem.c_str()));
       return;
     }
     std::unique_ptr<TIsoMap> map;
     try {
       map = std::make_unique<TIsoMap>(ReadIsoMap(isoPath));
     } catch (const Exception& e) {
-      Problem("Lake %s: the map %s.iso cannot be read: %s", lake, stem.c_str(), e.Message().c_str());
+      Problem(Fmt("Lake %s: the map %s.iso cannot be read: %s", lake, stem.c_str(), e.Message().c_str()));
       return;
     }
     try {
       CheckLakeMap(*trip, *map);
     } catch (const Exception& e) {
-      Problem("Lake %s: %s", lake, e.Message().c_str());
+      Problem(Fmt("Lake %s: %s", lake, e.Message().c_str()));
     }
     CheckStart(*map, lake);
     if (tileItems > 0) CheckTileNumbers(*map, tileItems, trip->imageLib, lake);
+  }
+
+  // Play stops at the first value it refuses; a data maker wants to hear of each one.
+  void CheckValuesOneByOne(const LakeTrip& values, const char* lake) {
+    for (int field = 0; field < 4; ++field) {
+      auto trip = std::make_unique<LakeTrip>();
+      trip->lastFish = field == 0 ? values.lastFish : 0;
+      trip->lastMonster = field == 1 ? values.lastMonster : 0;
+      trip->Difficulty = field == 2 ? values.Difficulty : 0;
+      trip->Biggest = field == 3 ? values.Biggest : 3;
+      try {
+        CheckLakeValues(*trip);
+      } catch (const Exception& e) {
+        Problem(Fmt("Lake %s: %s", lake, e.Message().c_str()));
+      }
+    }
   }
 
   // Items in the lake's tile library (read once per library), 0 when it cannot be used.
@@ -233,8 +244,8 @@ class TChecker {
     if (auto tiles = Load<TPictureCollection>(library)) {
       count = tiles->Count();
       if (count < kTileItemsNeeded) {
-        Problem("%s (the tiles of lake %s) has %d items; maps number their tiles 0..%d, so it needs %d.",
-                library.c_str(), lake, count, kTileItemsNeeded - 1, kTileItemsNeeded);
+        Problem(Fmt("%s (the tiles of lake %s) has %d items; maps number their tiles 0..%d, so it needs %d.",
+                library.c_str(), lake, count, kTileItemsNeeded - 1, kTileItemsNeeded));
       }
     }
     tileItemCounts_[library] = count;
@@ -255,9 +266,9 @@ class TChecker {
     const TMapGeometry geometry{map.tileWidth, map.tileHeight, map.lastCol, map.lastRow};
     const TCell cell = TileAt(geometry, x, y);
     if (!IsWaterTile(map.Cell(cell.col, cell.row))) {
-      Problem("Lake %s: the boat starts at pixel (%d, %d), in cell (%d, %d) whose tile %d is land; it could "
+      Problem(Fmt("Lake %s: the boat starts at pixel (%d, %d), in cell (%d, %d) whose tile %d is land; it could "
               "never move.",
-              lake, x, y, cell.col, cell.row, map.Cell(cell.col, cell.row));
+              lake, x, y, cell.col, cell.row, map.Cell(cell.col, cell.row)));
     }
   }
 
@@ -270,9 +281,9 @@ class TChecker {
       }
     }
     if (bad > 0) {
-      Problem("Lake %s: %d cell%s use tile numbers %s has no picture for (the first is %d); play leaves them "
+      Problem(Fmt("Lake %s: %d cell%s use tile numbers %s has no picture for (the first is %d); play leaves them "
               "undrawn.",
-              lake, bad, bad == 1 ? "" : "s", library.c_str(), first);
+              lake, bad, bad == 1 ? "" : "s", library.c_str(), first));
     }
   }
 
@@ -287,5 +298,18 @@ class TChecker {
   std::set<std::string> tileLibraries_;
   std::map<std::string, int> tileItemCounts_;
 };
+
+int RunCheck(const std::vector<std::string>& args, TCommandOutput& out) {
+  RequireArguments(args, 2);
+  if (args[0] != "tarnhook") throw TUsageError("check knows one program: tarnhook");
+  if (!std::filesystem::is_directory(args[1])) throw TUsageError("no folder " + args[1]);
+  return TChecker(args[1]).Run(out);
+}
+
+const TCommandRegistrar kCheck({"check", "check tarnhook DIR",
+                                "check a fishing program folder: pictures, sounds, lakes and maps",
+                                "Reports every problem that would stop a lake from loading or show up wrong in\n"
+                                "play, one per line in plain words; exits with 1 when there is any.",
+                                RunCheck});
 
 }  // namespace
