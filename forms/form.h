@@ -50,7 +50,9 @@ class TForm : public TControl {
   void Close() { closeRequested_ = true; }
   bool CloseRequested() const { return closeRequested_; }
 
-  // Window life: FormCreate once before the window shows; FormShow when it first shows.
+  // Window life, called by the host's loop (not by constructors, so errors are reported like any
+  // handler's): FormCreate once before the window shows; FormShow when it first shows (where a
+  // drawing device with AutoInitialize is told the form is shown).
   virtual void FormCreate() {}
   virtual void FormShow() {}
   // Keys (virtual-key codes), with KeyPreview also while a control has the focus.

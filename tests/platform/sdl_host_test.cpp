@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -161,6 +162,69 @@ TEST(SdlHostTest, RunsAMenuThroughTheRealLoopOnTheDummyDrivers) {
   ASSERT_EQ(bmp.Height, 480);
   EXPECT_EQ(bmp.At(600, 10), 0x204080u);  // the stretched backdrop
   EXPECT_EQ(bmp.At(45, 330), 0xD4D0C8u);  // the group box face
+}
+
+}  // namespace
+
+namespace {
+
+// File dialogs answered from the keyboard: Enter takes the preset name with the default
+// extension added, Escape cancels.
+class TDialogForm : public TForm {
+ public:
+  TDialogForm(THost& host, std::string folder) : TForm(host), folder_(std::move(folder)), script(Application(), false) {
+    script.ActiveOnly = false;
+    script.SetInterval(20);
+    script.OnTimer = [this](int) { Step(); };
+  }
+  void FormShow() override { script.SetEnabled(true); }
+
+  void Step() {
+    ++ticks;
+    TFileDialog dialog;
+    dialog.Filter = "Tarnhook Save Games|*.sav";
+    dialog.DefaultExt = "*.sav";
+    dialog.InitialDir = folder_;
+    switch (ticks) {
+      case 1:
+        PostKey(VK_RETURN, true);
+        dialog.FileName = "Player";
+        saved = Host().SaveFileDialog(dialog);
+        savedPath = dialog.FileName;
+        break;
+      case 2: PostKey(VK_RETURN, false); break;
+      case 3:
+        PostKey(VK_ESCAPE, true);
+        dialog.FileName = "Player.sav";
+        opened = Host().OpenFileDialog(dialog);
+        openedPath = dialog.FileName;
+        break;
+      case 4: PostKey(VK_ESCAPE, false); break;
+      case 5: Close(); break;
+      default: break;
+    }
+  }
+
+  std::string folder_;
+  TDXTimer script;
+  int ticks = 0;
+  bool saved = false;
+  bool opened = true;
+  std::string savedPath;
+  std::string openedPath;
+};
+
+TEST(SdlHostTest, FileDialogsAnswerFromTheKeyboard) {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  const std::string folder = testing::TempDir();
+  TSdlHost host("Dialogs", true);
+  TDialogForm form(host, folder);
+  host.Run(form);
+  EXPECT_TRUE(form.saved);
+  EXPECT_EQ(std::filesystem::path(form.savedPath), std::filesystem::weakly_canonical(folder) / "Player.sav");
+  EXPECT_FALSE(form.opened);
+  EXPECT_EQ(form.openedPath, "Player.sav");  // a cancelled dialog leaves the name as it was
 }
 
 }  // namespace
