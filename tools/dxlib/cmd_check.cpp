@@ -308,8 +308,8 @@ int RunCheck(const std::vector<std::string>& args, TCommandOutput& out) {
 
 const TCommandRegistrar kCheck({"check", "check tarnhook DIR",
                                 "check a fishing program folder: pictures, sounds, lakes and maps",
-                                "Reports every problem that would stop a lake from loading or show up wrong in\n"
-                                "play, one per line in plain words; exits with 1 when there is any.",
+                                "check: reports every problem that would stop a lake from loading or show up\n"
+                                "  wrong in play, one per line in plain words; exits with 1 when there is any.\n",
                                 RunCheck});
 
 }  // namespace
