@@ -1,6 +1,7 @@
 #include "media/dib_reader.h"
 
 #include <array>
+#include <cstring>
 #include <vector>
 
 #include "media/dib_rle.h"
@@ -125,11 +126,23 @@ void ConvertRow(const uint8_t* src, const TDibHeader& header, const TPalette& pa
     case 8:
       ConvertIndices(src, width, palette, out);
       break;
-    case 24:
-      for (int64_t x = 0; x < width; ++x, src += 3) {
+    case 24: {
+      // Four pixels from three little-endian words; the row's last pixels byte by byte, so no
+      // read goes past the row.
+      int64_t x = 0;
+      for (; x + 4 <= width; x += 4, src += 12) {
+        uint32_t w[3];
+        std::memcpy(w, src, 12);
+        out[x] = w[0] & 0xFFFFFF;
+        out[x + 1] = (w[0] >> 24) | ((w[1] & 0xFFFF) << 8);
+        out[x + 2] = (w[1] >> 16) | ((w[2] & 0xFF) << 16);
+        out[x + 3] = w[2] >> 8;
+      }
+      for (; x < width; ++x, src += 3) {
         out[x] = src[0] | (uint32_t{src[1]} << 8) | (uint32_t{src[2]} << 16);
       }
       break;
+    }
     default: {  // 16 and 32 bits through the channel masks
       const int bytes = header.BitCount / 8;
       for (int64_t x = 0; x < width; ++x, src += bytes) {
@@ -203,10 +216,11 @@ TPicture ReadDib(TByteReader& in, TDibSource source, uint32_t pixelOffset) {
               static_cast<int32_t>(height), indices.data());
     picture.Width = static_cast<int32_t>(width);
     picture.Height = static_cast<int32_t>(height);
-    picture.Pixels.resize(pixelCount);
+    picture.Pixels.reserve(pixelCount);
+    std::vector<uint32_t> row(static_cast<size_t>(width));
     for (int64_t y = 0; y < height; ++y) {
-      ConvertIndices(indices.data() + (height - 1 - y) * width, width, palette,
-                     picture.Pixels.data() + y * width);
+      ConvertIndices(indices.data() + (height - 1 - y) * width, width, palette, row.data());
+      picture.Pixels.insert(picture.Pixels.end(), row.begin(), row.end());
     }
     return picture;
   }
@@ -215,10 +229,14 @@ TPicture ReadDib(TByteReader& in, TDibSource source, uint32_t pixelOffset) {
   const uint8_t* rows = in.Bytes(stride * static_cast<uint64_t>(height));
   picture.Width = static_cast<int32_t>(width);
   picture.Height = static_cast<int32_t>(height);
-  picture.Pixels.resize(pixelCount);
+  // Rows are converted into a small buffer that stays in the cache and appended to reserved
+  // space, so the picture's memory is written once instead of cleared and then filled.
+  picture.Pixels.reserve(pixelCount);
+  std::vector<uint32_t> row(static_cast<size_t>(width));
   for (int64_t y = 0; y < height; ++y) {
     const int64_t stored = topDown ? y : height - 1 - y;
-    ConvertRow(rows + stored * stride, header, palette, channels, picture.Pixels.data() + y * width);
+    ConvertRow(rows + stored * stride, header, palette, channels, row.data());
+    picture.Pixels.insert(picture.Pixels.end(), row.begin(), row.end());
   }
   return picture;
 }

@@ -38,6 +38,21 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
+TFileBuffer ReadFileBuffer(const std::string& path) {
+  const auto fail = [&]() -> EFOpenError { return EFOpenError(Fmt("Cannot open file %s", path.c_str())); };
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) throw fail();
+  TFile file(std::fopen(path.c_str(), "rb"));
+  if (!file) throw fail();
+  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) throw fail();
+  TFileBuffer buffer;
+  buffer.Data.reset(new uint8_t[size > 0 ? static_cast<size_t>(size) : 1]);
+  buffer.Size = std::fread(buffer.Data.get(), 1, static_cast<size_t>(size), file.get());
+  if (std::ferror(file.get())) throw fail();
+  return buffer;
+}
+
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   const auto fail = [&]() -> EStreamError {
     return EStreamError(Fmt("Cannot create file %s", path.c_str()));

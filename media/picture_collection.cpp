@@ -178,8 +178,8 @@ TPictureCollectionItem& TPictureCollection::Add() {
 }
 
 void TPictureCollection::ReadFromFile(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadFileBytes(path);
-  ReadFromStream(bytes.data(), bytes.size());
+  const TFileBuffer file = ReadFileBuffer(path);
+  ReadFromStream(file.Data.get(), file.Size);
 }
 
 void TPictureCollection::ReadFromStream(const uint8_t* data, size_t size) {

@@ -98,8 +98,8 @@ TWaveCollectionItem& TWaveCollection::Add() {
 }
 
 void TWaveCollection::ReadFromFile(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadFileBytes(path);
-  ReadFromStream(bytes.data(), bytes.size());
+  const TFileBuffer file = ReadFileBuffer(path);
+  ReadFromStream(file.Data.get(), file.Size);
 }
 
 void TWaveCollection::ReadFromStream(const uint8_t* data, size_t size) {
