@@ -3,6 +3,7 @@
 #include <atomic>
 #include <unistd.h>
 
+#include "media/ini_file.h"
 #include "media/library_writer.h"
 #include "media/surface.h"
 
@@ -145,10 +146,39 @@ TPlayRig::TPlayRig() : TPlayRig(WaterMap(40, 120)) {}
 
 TPlayRig::TPlayRig(const TIsoMap& map) { Build(map); }
 
+TPlayRig::TPlayRig(const std::filesystem::path& programFolder) : folder(programFolder), ownsFolder_(false) {
+  paths.SetFolder(folder.string());
+  sounds.Items.ReadFromFile(paths.Find("sound.dxw"));
+  background.Items.ReadFromFile(paths.Find("music.dxw"));
+  Wire();
+}
+
 TPlayRig::~TPlayRig() {
   play.reset();
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
+  if (ownsFolder_) {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+}
+
+void TPlayRig::SelectLake(const std::string& name) {
+  const TIniFile ini(paths.Find("lakes\\" + name + ".ini"));
+  const char* section = "Lake Data";
+  LakeTrip& t = *trip;
+  t.lastFish = ini.ReadInteger(section, "MaxFish", 16) - 1;
+  t.lastMonster = ini.ReadInteger(section, "Maxmonster", 3) - 1;
+  t.monsterKind = ini.ReadString(section, "MonsterKind", "Monster");
+  t.Biggest = ini.ReadInteger(section, "Biggest", 24);
+  t.Difficulty = ini.ReadInteger(section, "Difficulty", 10);
+  t.timed = ini.ReadBool(section, "Timed", false);
+  t.ticksTotal = ini.ReadInteger(section, "Time", 0) * 30;
+  t.imageLib = ini.ReadString(section, "ImageLib", "canada.dxg");
+  t.entryFee = ini.ReadInteger(section, "EntryFee", 0);
+  t.prizeMoney = ini.ReadInteger(section, "PrizeMoney", 0);
+  t.limit = ini.ReadInteger(section, "Limit", 6);
+  t.winIf = ini.ReadInteger(section, "WinIf", 1);
+  t.lakeLevel = ini.ReadInteger(section, "Level", 1);
+  tripHost.lakeName = name;
 }
 
 void TPlayRig::Build(const TIsoMap& map) {
@@ -172,6 +202,10 @@ void TPlayRig::Build(const TIsoMap& map) {
   trip->Difficulty = 10;
   trip->limit = 6;
   trip->winIf = 1;
+  Wire();
+}
+
+void TPlayRig::Wire() {
   play = std::make_unique<TFishingPlay>(*trip, devices, tripHost);
   draw.OnInitialize = [this] {
     play->ResetForDevice();

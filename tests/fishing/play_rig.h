@@ -122,7 +122,13 @@ class TPlayRig {
   // A program folder with the lake "testlake" made from map (WaterMap(40, 120) by default).
   TPlayRig();
   explicit TPlayRig(const TIsoMap& map);
+  // An existing program folder (the generated one) with its sound libraries; lakes are chosen
+  // with SelectLake.
+  explicit TPlayRig(const std::filesystem::path& programFolder);
   ~TPlayRig();
+
+  // Reads a lake's values from "lakes\<name>.ini" as the lake list does, and selects it.
+  void SelectLake(const std::string& name);
 
   // Rewrites the lake's map file.
   void WriteMap(const TIsoMap& map);
@@ -164,6 +170,10 @@ class TPlayRig {
 
  private:
   void Build(const TIsoMap& map);
+  // Connects the device events and timers to play, opens the device, answers pauses.
+  void Wire();
+
+  bool ownsFolder_ = true;
 
   // Message calls since the last tick or pause: past 256 a pause is waiting for a key.
   long pumpRun_ = 0;

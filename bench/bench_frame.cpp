@@ -1,0 +1,219 @@
+// One full tick of a trip on a busy view of a generated lake (tiles, 30 fish and 3 monsters on
+// screen, every wake slot alive, the boat driving), beside a memcpy of one 640 x 480 x 2 frame.
+// Needs the generated program folder (bin/tarnhook beside the build's bench folder).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "fishing/fishing_devices.h"
+#include "fishing/iso_map.h"
+#include "fishing/lake_map.h"
+#include "fishing/lake_trip.h"
+#include "fishing/trip_context.h"
+#include "fishing/trip_host.h"
+#include "fishing/trip_setup.h"
+#include "fishing/trip_tick.h"
+#include "media/application.h"
+#include "media/dx_draw.h"
+#include "media/dx_image_list.h"
+#include "media/dx_sound.h"
+#include "media/dx_timer.h"
+#include "media/dx_wave_list.h"
+#include "media/ini_file.h"
+#include "media/iso_math.h"
+#include "media/program_paths.h"
+#include "media/random.h"
+
+namespace {
+
+class TBenchHost : public THost {
+ public:
+  void SetDisplaySurface(const TDirectDrawSurface*) override {}
+  void Present(bool) override {}
+  uint32_t Clock() override { return 0; }
+  void Sleep(uint32_t) override {}
+  TPoint CursorPos() override { return {}; }
+  void SetCursor(TCursorShape) override {}
+  void SetAudioSource(TAudioSource*) override {}
+  int AudioRate() const override { return 22050; }
+  void ProcessMessages() override {}
+  void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+  bool OpenFileDialog(TFileDialog&) override { return false; }
+  bool SaveFileDialog(TFileDialog&) override { return false; }
+};
+
+class TBenchTripHost : public TTripHost {
+ public:
+  bool MouseDrive() const override { return true; }
+  int GameSpeedIndex() const override { return 2; }
+  bool PageFlipping() const override { return false; }
+  bool BackgroundSounds() const override { return false; }
+  bool SoundOn() const override { return false; }
+  int LuresLevel() const override { return 1; }
+  int RodLevel() const override { return 1; }
+  int BoatLevel() const override { return 2; }
+  std::string SelectedLakeName() const override { return "Loon_Lake"; }
+  void ShowLoadingBox() override {}
+  void HideLoadingBox() override {}
+  void AppendLoadingDot() override {}
+  void ResetLoadingLabel() override {}
+  void HideMenu() override {}
+  void ShowDrawArea(bool) override {}
+  void SetPlayCursor(bool) override {}
+  void ShowMenuAfterTrip() override {}
+  void RefillLakeList() override {}
+  void UpdateStatus() override {}
+  void ShowMessage(const std::string&) override {}
+  bool Closing() const override { return false; }
+};
+
+// The program's components and a trip on Loon_Lake, set up as "Fish This Lake" leaves them.
+struct TBusyLake {
+  TBenchHost host;
+  TApplication app{host};
+  TDXDraw draw{&app};
+  TDXImageList objects{&draw};
+  TDXImageList tiles{&draw};
+  TDXSound sound{&app};
+  TDXWaveList sounds{&sound};
+  TDXWaveList background{&sound};
+  TDXTimer timer{app, false};
+  TDXTimer castTimer{app, false};
+  TRandom random{1};
+  TProgramPaths paths;
+  TFishingDevices devices{app, draw, objects, tiles, sounds, background, sound, timer, castTimer, random, paths};
+  TBenchTripHost tripHost;
+  std::unique_ptr<LakeTrip> trip = std::make_unique<LakeTrip>();
+  TTripContext ctx{*trip, devices, tripHost, {}, {}, {}};
+  float startX = 0;
+  float startY = 0;
+
+  explicit TBusyLake(const std::string& folder) : paths(folder) {
+    const TIniFile ini(paths.Find("lakes\\Loon_Lake.ini"));
+    trip->monsterKind = ini.ReadString("Lake Data", "MonsterKind", "Monster");
+    trip->imageLib = ini.ReadString("Lake Data", "ImageLib", "canada.dxg");
+    trip->lastFish = 29;
+    trip->lastMonster = 2;
+    trip->limit = 1000;
+    trip->Biggest = 24;
+    sounds.Items.ReadFromFile(paths.Find("sound.dxw"));
+    tiles.Items.ReadFromFile(paths.Find(trip->imageLib));
+    objects.Items.ReadFromFile(paths.Find("objects.dxg"));
+    LoadLakeMap(*trip, ReadIsoMap(paths.Find("lakes\\Loon_Lake.iso")));
+    ResolvePlayMedia(ctx);
+    PlaceBoatAtStart(*trip);
+    draw.Initialize();
+    ResetForDevice(*trip);
+    startX = trip->boatX;
+    startY = trip->boatY;
+    trip->mouseX = 600;
+    trip->mouseY = 100;
+    trip->throttle = true;
+    ctx.text.reserve(64);
+  }
+
+  // Puts the scene back as it was: boat driving, 30 fish and 3 monsters on screen, full wake.
+  void Reset() {
+    LakeTrip& t = *trip;
+    t.boatX = startX;
+    t.boatY = startY;
+    t.boatSpeed = 4;
+    t.heading = 10;
+    t.scrollX = Round(startX) - 320;
+    t.scrollY = Round(startY) - 190;
+    for (int i = 0; i <= t.lastFish; ++i) {
+      FishRecord& fish = t.fish[i];
+      fish.x = fish.homeX = startX - 280 + (i % 10) * 60;
+      fish.y = fish.homeY = startY - 150 + (i / 10) * 110;
+      fish.gone = false;
+      fish.mode = i % 2;
+      fish.swimSpeed = 1;
+    }
+    for (int i = 0; i <= t.lastMonster; ++i) {
+      FishRecord& monster = t.monsters[i];
+      monster.x = monster.homeX = startX - 200 + i * 200;
+      monster.y = monster.homeY = startY + 120;
+      monster.gone = false;
+      monster.swimSpeed = 1;
+    }
+    for (int i = 0; i < kWakeSlots; ++i) {
+      WakeParticle& particle = t.wake[i];
+      particle.x = startX - 60 + (i % 16) * 8;
+      particle.y = startY - 30 + (i / 16) * 8;
+      particle.dir = static_cast<uint8_t>(i * 2);
+      particle.life = 32;
+    }
+  }
+};
+
+std::string DataFolder() {
+  const std::filesystem::path folder = std::filesystem::path(ExecutableFolder()) / ".." / "bin" / "tarnhook";
+  return std::filesystem::exists(folder / "lakes" / "Loon_Lake.iso") ? folder.string() : std::string();
+}
+
+void BM_TripTick(benchmark::State& state) {
+  const std::string folder = DataFolder();
+  if (folder.empty()) {
+    state.SkipWithError("the generated program folder bin/tarnhook is missing; build tarnhook_data");
+    return;
+  }
+  TBusyLake lake(folder);
+  for (auto _ : state) {
+    state.PauseTiming();
+    lake.Reset();
+    state.ResumeTiming();
+    TripTick(lake.ctx, "Loon_Lake");
+    benchmark::DoNotOptimize(lake.draw.Surface()->Bits());
+  }
+  state.SetBytesProcessed(state.iterations() * 640 * 480 * 2);
+}
+BENCHMARK(BM_TripTick)->Unit(benchmark::kMicrosecond);
+
+void BM_MemcpyFrame(benchmark::State& state) {
+  std::vector<uint16_t> source(640 * 480, 0x1234);
+  std::vector<uint16_t> dest(640 * 480);
+  for (auto _ : state) {
+    std::memcpy(dest.data(), source.data(), source.size() * 2);
+    benchmark::DoNotOptimize(dest.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(state.iterations() * 640 * 480 * 2);
+}
+BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
+
+// Prints the tick's time as a multiple of the memcpy measured in the same run.
+class TRatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      const double perIteration = run.GetAdjustedRealTime();
+      if (run.benchmark_name().find("BM_TripTick") == 0) tick_ = perIteration;
+      if (run.benchmark_name().find("BM_MemcpyFrame") == 0) copy_ = perIteration;
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    if (tick_ > 0 && copy_ > 0) {
+      std::printf("\none trip tick = %.1f x one frame memcpy (target: at most 12 x)\n", tick_ / copy_);
+    }
+  }
+
+ private:
+  double tick_ = 0;
+  double copy_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  TRatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
