@@ -80,7 +80,10 @@ TPatternGrid MakePatternGrid(int pictureWidth, int pictureHeight, int patternWid
 void TItemSurfaces::Build(const TPicture& picture, const TPatternGrid& grid, bool systemMemory,
                           TColor keyColor) {
   Clear();
-  if (picture.Empty()) return;
+  if (picture.Empty() ||
+      picture.Pixels.size() < static_cast<size_t>(picture.Width) * static_cast<size_t>(picture.Height)) {
+    return;
+  }
   const int W = picture.Width;
   const int H = picture.Height;
   if (grid.PatternWidth == W && grid.PatternHeight == H) {
