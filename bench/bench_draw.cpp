@@ -89,7 +89,8 @@ struct TScene {
     screen.Width = 640;
     screen.Height = 480;
     screen.Pixels.resize(640 * 480);
-    for (size_t i = 0; i < screen.Pixels.size(); ++i) screen.Pixels[i] = static_cast<uint32_t>(i * 2654435761u);
+    for (size_t i = 0; i < screen.Pixels.size(); ++i)
+      screen.Pixels[i] = static_cast<uint32_t>(i * 2654435761u);
     backdrop = &list.Items.Add();
     backdrop->SetPicture(screen);
     backdrop->Transparent = false;
@@ -109,7 +110,8 @@ struct TScene {
     draw.Initialize();
     std::mt19937 random(11);
     for (int i = 0; i < kSprites; ++i) {
-      positions.push_back({static_cast<int>(random() % 672) - 32, static_cast<int>(random() % 512) - 32});
+      positions.push_back(
+          {static_cast<int>(random() % 672) - 32, static_cast<int>(random() % 512) - 32});
       kinds.push_back(static_cast<int>(random() % kSpriteKinds));
     }
   }
@@ -139,8 +141,8 @@ void BM_SdlBlitSprites(benchmark::State& state) {
   // The same 16-bit pixels and key as our pattern surfaces, one SDL surface per sprite kind.
   std::vector<SDL_Surface*> sources;
   for (int kind = 0; kind < kSpriteKinds; ++kind) {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, kSpriteWidth, kSpriteHeight, 16,
-                                                          SDL_PIXELFORMAT_RGB565);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormat(0, kSpriteWidth, kSpriteHeight, 16, SDL_PIXELFORMAT_RGB565);
     const TDirectDrawSurface& from = *scene.sprites->PatternSurface(kind);
     const TRect& rect = scene.sprites->Surfaces().Patterns[static_cast<size_t>(kind)].Rect;
     for (int y = 0; y < kSpriteHeight; ++y) {
@@ -226,7 +228,8 @@ void BM_DrawImageText40(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawImageText40);
 
-// Collects each benchmark's CPU time per iteration (steadier than wall time on a shared machine) so the ratios can be printed after the table.
+// Collects each benchmark's CPU time per iteration (steadier than wall time on a shared machine) so
+// the ratios can be printed after the table.
 class TRatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {

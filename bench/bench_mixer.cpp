@@ -76,7 +76,8 @@ void BM_SumReadyBuffersOneSecond(benchmark::State& state) {
         const int16_t* from = buffer.data() + static_cast<size_t>(done) * 2;
         for (int i = 0; i < frames * 2; ++i) sum[i] += from[i];
       }
-      for (int i = 0; i < frames * 2; ++i) out[i] = static_cast<int16_t>(std::clamp(sum[i], -32768, 32767));
+      for (int i = 0; i < frames * 2; ++i)
+        out[i] = static_cast<int16_t>(std::clamp(sum[i], -32768, 32767));
       benchmark::DoNotOptimize(out.data());
     }
   }

@@ -29,6 +29,7 @@ inline uint16_t Blend16(uint16_t src, uint16_t dst, int alpha, TPixelFormat form
   const uint32_t greenBits = format == TPixelFormat::RGB565 ? 0x3F : 0x1F;
   const uint64_t mixed = Spread(src, redShift, greenBits) * a +
                          Spread(dst, redShift, greenBits) * (255 - a) + 0x0000007F007F007Full;
-  const uint64_t q = ((mixed + 0x0000000100010001ull + ((mixed >> 8) & kLaneLow8)) >> 8) & kLaneLow8;
+  const uint64_t q =
+      ((mixed + 0x0000000100010001ull + ((mixed >> 8) & kLaneLow8)) >> 8) & kLaneLow8;
   return static_cast<uint16_t>(((q & 0xFF) << redShift) | (((q >> 16) & 0xFF) << 5) | (q >> 32));
 }

@@ -107,7 +107,8 @@ void TDXDraw::CreateSurfaces(const TDisplayMode& mode) {
     const int height = std::max(SurfaceHeight, 1);
     const bool systemMemory = Options.Contains(doSystemMemory);
     surface_ = TDirectDrawSurface::Create(width, height, format_, systemMemory);
-    if (!surface_ && !systemMemory) surface_ = TDirectDrawSurface::Create(width, height, format_, true);
+    if (!surface_ && !systemMemory)
+      surface_ = TDirectDrawSurface::Create(width, height, format_, true);
   }
   if (!surface_) throw EDXDrawError(Fmt("%s cannot be made", "Surface"));
   surface_->Fill(0);
@@ -189,7 +190,8 @@ void TDXDraw::CopyToPrimary() {
   }
   if (!flipping_ && activeOptions_.Contains(doStretch)) {
     for (int y = 0; y < to.Height(); ++y) {
-      const uint16_t* source = from.Row(static_cast<int>(static_cast<int64_t>(y) * from.Height() / to.Height()));
+      const uint16_t* source =
+          from.Row(static_cast<int>(static_cast<int64_t>(y) * from.Height() / to.Height()));
       uint16_t* dest = to.Row(y);
       for (int x = 0; x < to.Width(); ++x) {
         dest[x] = source[static_cast<int64_t>(x) * from.Width() / to.Width()];

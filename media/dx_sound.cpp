@@ -7,8 +7,7 @@
 
 TDXSound::TDXSound(TApplication* formApplication) : application_(formApplication) {
   if (application_) {
-    focusListener_ =
-        application_->AddFocusListener([this](bool active) { FocusChanged(active); });
+    focusListener_ = application_->AddFocusListener([this](bool active) { FocusChanged(active); });
   }
 }
 
@@ -84,8 +83,7 @@ void TDXSound::CloseOutput() {
 
 void TDXSound::FocusChanged(bool active) {
   if (!mixer_) return;
-  const bool heardWithoutFocus =
-      Options.Contains(soGlobalFocus) || Options.Contains(soStickyFocus);
+  const bool heardWithoutFocus = Options.Contains(soGlobalFocus) || Options.Contains(soStickyFocus);
   mixer_->SetMuted(!active && !heardWithoutFocus);
 }
 

@@ -21,7 +21,8 @@ class TDXTimer {
   TDXTimer& operator=(const TDXTimer&) = delete;
 
   bool Enabled() const { return enabled_; }
-  // true: starts the timer (takes the idle slot); false: stops it (a running timer empties the slot).
+  // true: starts the timer (takes the idle slot); false: stops it (a running timer empties the
+  // slot).
   void SetEnabled(bool enabled);
   int Interval() const { return interval_; }
   // Milliseconds between ticks, stored as max(interval, 0).

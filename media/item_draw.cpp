@@ -66,7 +66,8 @@ void BlendRow(uint16_t* dest, const uint16_t* source, int count, int alpha, TPix
   }
 }
 
-// The whole-pattern source rectangle of a scaled copy, or false when it does not lie on its surface.
+// The whole-pattern source rectangle of a scaled copy, or false when it does not lie on its
+// surface.
 bool SourceInside(const TRect& rect, const TDirectDrawSurface& source) {
   return rect.Left >= 0 && rect.Top >= 0 && rect.Right <= source.Width() &&
          rect.Bottom <= source.Height() && rect.Width() > 0 && rect.Height() > 0;
@@ -151,7 +152,8 @@ void TPictureCollectionItem::DrawStretched(TDirectDrawSurface& dest, const TRect
   const bool keyed = Transparent && source.HasColorKey();
   const uint16_t key = source.ColorKey();
   for (int y = top; y < bottom; ++y) {
-    const uint16_t* sourceRow = source.Row(rect.Top + static_cast<int>((stepY * (y - destRect.Top)) >> 16)) + rect.Left;
+    const uint16_t* sourceRow =
+        source.Row(rect.Top + static_cast<int>((stepY * (y - destRect.Top)) >> 16)) + rect.Left;
     uint16_t* destRow = dest.Row(y);
     for (int x = left; x < right; ++x) {
       const uint16_t pixel = sourceRow[(stepX * (x - destRect.Left)) >> 16];

@@ -21,7 +21,8 @@ std::unique_ptr<TDirectDrawSurface> MakeSurface(const TPicture& picture, int lef
                                                 bool systemMemory) {
   auto surface = std::make_unique<TDirectDrawSurface>(width, height, format, systemMemory);
   for (int y = 0; y < height; ++y) {
-    const uint32_t* source = picture.Pixels.data() + static_cast<size_t>(top + y) * picture.Width + left;
+    const uint32_t* source =
+        picture.Pixels.data() + static_cast<size_t>(top + y) * picture.Width + left;
     uint16_t* row = surface->Row(y);
     for (int x = 0; x < width; ++x) row[x] = PackPicturePixel(source[x], format);
   }
@@ -80,8 +81,8 @@ TPatternGrid MakePatternGrid(int pictureWidth, int pictureHeight, int patternWid
 void TItemSurfaces::Build(const TPicture& picture, const TPatternGrid& grid, bool systemMemory,
                           TColor keyColor) {
   Clear();
-  if (picture.Empty() ||
-      picture.Pixels.size() < static_cast<size_t>(picture.Width) * static_cast<size_t>(picture.Height)) {
+  if (picture.Empty() || picture.Pixels.size() < static_cast<size_t>(picture.Width) *
+                                                     static_cast<size_t>(picture.Height)) {
     return;
   }
   const int W = picture.Width;

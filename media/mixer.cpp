@@ -39,7 +39,8 @@ std::shared_ptr<const TSampleBuffer> DecodeWave(const TWave& wave) {
   buffer->Samples.resize(count);
   const uint8_t* data = wave.Data.data();
   if (bits == 8) {
-    for (size_t i = 0; i < count; ++i) buffer->Samples[i] = static_cast<int16_t>((data[i] - 128) * 256);
+    for (size_t i = 0; i < count; ++i)
+      buffer->Samples[i] = static_cast<int16_t>((data[i] - 128) * 256);
   } else {
     for (size_t i = 0; i < count; ++i) {
       buffer->Samples[i] = static_cast<int16_t>(data[2 * i] | (data[2 * i + 1] << 8));
@@ -57,12 +58,14 @@ int32_t GainFromHundredthsDb(int32_t hundredthsDb) {
 TMixer::TMixer(int outputRate) : outputRate_(std::max(outputRate, 1)) {}
 
 TMixer::TVoice* TMixer::VoiceAt(int voice) {
-  if (voice < 0 || voice >= static_cast<int>(voices_.size()) || !voices_[voice].Used) return nullptr;
+  if (voice < 0 || voice >= static_cast<int>(voices_.size()) || !voices_[voice].Used)
+    return nullptr;
   return &voices_[static_cast<size_t>(voice)];
 }
 
 const TMixer::TVoice* TMixer::VoiceAt(int voice) const {
-  if (voice < 0 || voice >= static_cast<int>(voices_.size()) || !voices_[voice].Used) return nullptr;
+  if (voice < 0 || voice >= static_cast<int>(voices_.size()) || !voices_[voice].Used)
+    return nullptr;
   return &voices_[static_cast<size_t>(voice)];
 }
 
@@ -176,7 +179,8 @@ void TMixer::MixVoice(TVoice& voice, int32_t* accumulator, int frameCount) {
     }
     if (pos < safeEnd) {
       const uint64_t fit = (safeEnd - pos + step - 1) / step;
-      const int count = static_cast<int>(std::min<uint64_t>(fit, static_cast<uint64_t>(frameCount - n)));
+      const int count =
+          static_cast<int>(std::min<uint64_t>(fit, static_cast<uint64_t>(frameCount - n)));
       int32_t* out = accumulator + 2 * n;
       if (channels == 1) {
         for (int i = 0; i < count; ++i, pos += step, out += 2) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <new>
 
-
 TDirectDrawSurface::TDirectDrawSurface(int width, int height, TPixelFormat format,
                                        bool systemMemory)
     : width_(std::max(width, 0)),

@@ -32,7 +32,10 @@ class TDirectDrawSurface {
   // Colour key: pixels equal to it are skipped by keyed copies.
   bool HasColorKey() const { return hasColorKey_; }
   uint16_t ColorKey() const { return colorKey_; }
-  void SetColorKey(uint16_t key) { colorKey_ = key; hasColorKey_ = true; }
+  void SetColorKey(uint16_t key) {
+    colorKey_ = key;
+    hasColorKey_ = true;
+  }
   void ClearColorKey() { hasColorKey_ = false; }
 
   // Direct pixel access (rows Pitch() bytes apart).

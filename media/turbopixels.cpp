@@ -38,11 +38,13 @@ void UnlockSurface() {
 void PutPixel(TDirectDrawSurface& surface, int x, int y, int r, int g, int b) {
   if (&surface != lockRecord.Surface) return;
   if (x < 0 || x > surface.Width() - 1 || y < 0 || y > surface.Height() - 1) return;
-  const uint16_t value =
-      lockRecord.GreenFiveBits
-          ? static_cast<uint16_t>((((r & 255) / 8) << 10) | (((g & 255) / 8) << 5) | ((b & 255) / 8))
-          : static_cast<uint16_t>((((r & 255) / 8) << 11) | (((g & 255) / 4) << 5) | ((b & 255) / 8));
-  uint8_t* at = lockRecord.Bits + static_cast<size_t>(y) * lockRecord.Pitch + 2 * static_cast<size_t>(x);
+  const uint16_t value = lockRecord.GreenFiveBits
+                             ? static_cast<uint16_t>((((r & 255) / 8) << 10) |
+                                                     (((g & 255) / 8) << 5) | ((b & 255) / 8))
+                             : static_cast<uint16_t>((((r & 255) / 8) << 11) |
+                                                     (((g & 255) / 4) << 5) | ((b & 255) / 8));
+  uint8_t* at =
+      lockRecord.Bits + static_cast<size_t>(y) * lockRecord.Pitch + 2 * static_cast<size_t>(x);
   *reinterpret_cast<uint16_t*>(at) = value;
 }
 
@@ -81,8 +83,8 @@ void DrawLine(TDirectDrawSurface& surface, int x1, int y1, int x2, int y2, int r
   }
 }
 
-void DrawImageText(TDirectDrawSurface& surface, TDXImageList& imageList, const std::string& fontName,
-                   int x, int y, const std::string& text) {
+void DrawImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
+                   const std::string& fontName, int x, int y, const std::string& text) {
   TPictureCollectionItem& font = imageList.Items.Find(fontName);
   const int cw = font.PatternWidth;
   const int ch = font.PatternHeight;
@@ -144,7 +146,8 @@ void PreloadImages(TDirectDrawSurface& surface, TDXImageList& imageList) {
   TPictureCollection& items = imageList.Items;
   for (int i = 0; i < items.Count(); ++i) {
     TPictureCollectionItem& item = items.Items(i);
-    for (int pattern = 0; pattern < item.PatternTotal(); ++pattern) item.Draw(surface, 0, 0, pattern);
+    for (int pattern = 0; pattern < item.PatternTotal(); ++pattern)
+      item.Draw(surface, 0, 0, pattern);
   }
   surface.Fill(0);
 }

@@ -27,8 +27,8 @@ void PutPixel(TDirectDrawSurface& surface, int x, int y, int r, int g, int b);
 void DrawLine(TDirectDrawSurface& surface, int x1, int y1, int x2, int y2, int r, int g, int b);
 
 // Text in the font found with Find (raises "Image '%s' not found"); "|" breaks the line.
-void DrawImageText(TDirectDrawSurface& surface, TDXImageList& imageList, const std::string& fontName,
-                   int x, int y, const std::string& text);
+void DrawImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
+                   const std::string& fontName, int x, int y, const std::string& text);
 // Text that breaks at the first blank after columns characters of a line ("|" is a glyph here).
 void DrawWrappedImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
                           const std::string& fontName, int x, int y, int columns,

@@ -50,9 +50,9 @@ TEST_F(DeviceTest, EventsFireInOrderAndReinitialisingFinalisesFirst) {
                                               "RestoreSurface"}));
   events.clear();
   draw.Initialize();
-  EXPECT_EQ(events, (std::vector<std::string>{"FinalizeSurface", "Finalize", "Initializing",
-                                              "Initialize", "InitializeSurface",
-                                              "RestoreSurface"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"FinalizeSurface", "Finalize", "Initializing", "Initialize",
+                                      "InitializeSurface", "RestoreSurface"}));
   events.clear();
   draw.Finalize();
   draw.Finalize();

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint32_t kRed = 0xFF0000;    // picture pixels are 0x00RRGGBB
+constexpr uint32_t kRed = 0xFF0000;  // picture pixels are 0x00RRGGBB
 constexpr uint32_t kGreen = 0x00FF00;
 constexpr uint16_t kRed565 = 0xF800;
 constexpr uint16_t kGreen565 = 0x07E0;
@@ -287,8 +287,8 @@ TEST_F(SpriteTest, KeyedCopiesMatchAPixelByPixelReference) {
                 picture.At(rect.Left + x - at.X, rect.Top + y - at.Y), TPixelFormat::RGB565);
             if (source != key) expected = source;
           }
-          ASSERT_EQ(Back().PixelAt(x, y), expected)
-              << "pattern " << pattern << " at " << at.X << "," << at.Y << " pixel " << x << "," << y;
+          ASSERT_EQ(Back().PixelAt(x, y), expected) << "pattern " << pattern << " at " << at.X
+                                                    << "," << at.Y << " pixel " << x << "," << y;
         }
       }
     }

@@ -143,19 +143,12 @@ TEST(PixelTest, WhiteOnBothFormats) {
 TEST(PixelTest, LinesFollowBresenhamAndClip) {
   TDirectDrawSurface surface(8, 8, TPixelFormat::RGB565);
   ASSERT_TRUE(LockSurface(surface));
-  DrawLine(surface, 0, 0, 4, 2, 255, 255, 255);   // x drives: 5 pixels
-  DrawLine(surface, 7, 7, 6, 3, 255, 255, 255);   // y drives, going up and left
+  DrawLine(surface, 0, 0, 4, 2, 255, 255, 255);    // x drives: 5 pixels
+  DrawLine(surface, 7, 7, 6, 3, 255, 255, 255);    // y drives, going up and left
   DrawLine(surface, -3, 6, 10, 6, 255, 255, 255);  // off both ends
   UnlockSurface();
-  const char* expected[] = {
-      "X.......",
-      ".XX.....",
-      "...XX...",
-      "......X.",
-      "......X.",
-      "......X.",
-      "XXXXXXXX",
-      ".......X"};
+  const char* expected[] = {"X.......", ".XX.....", "...XX...", "......X.",
+                            "......X.", "......X.", "XXXXXXXX", ".......X"};
   for (int y = 0; y < 8; ++y) {
     std::string row;
     for (int x = 0; x < 8; ++x) row += surface.PixelAt(x, y) ? 'X' : '.';

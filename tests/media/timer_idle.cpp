@@ -81,9 +81,7 @@ TEST_F(TimerTest, ConstructedTimersStartUnlessDisabled) {
   EXPECT_TRUE(timer.Enabled());
   EXPECT_EQ(timer.Interval(), 1000);
   EXPECT_EQ(app.IdleTimer(), &timer);
-  {
-    TDXTimer gone(app);
-  }
+  { TDXTimer gone(app); }
   EXPECT_EQ(app.IdleTimer(), nullptr);
 }
 
