@@ -15,7 +15,7 @@ namespace {
 class Exhaust {
  public:
   float Process(float pulse, float hiss) {
-    const float v = pipe_.BandpassUnit(pulse) + 0.45f * port_.BandpassUnit(pulse) +
+    const float v = pipe_.BandpassUnit(pulse) + 0.8f * port_.BandpassUnit(pulse) +
                     0.25f * rattle_.BandpassUnit(hiss) + 0.3f * body_.Lowpass(hiss);
     return tone_.Lowpass(v);
   }
@@ -34,7 +34,7 @@ void AddFiring(Signal& pulse, Signal& hiss, Noise& noise, double atSeconds, doub
   Signal pop(length), gust(length);
   for (size_t i = 0; i < length; ++i) {
     const double t = static_cast<double>(i) / kRate;
-    pop[i] = static_cast<float>(level * std::exp(-t / 0.0012));
+    pop[i] = static_cast<float>(level * std::exp(-t / 0.0005));
     gust[i] = static_cast<float>(level * noise.White() * std::exp(-t / 0.0035));
   }
   const long at = std::lround(atSeconds * kRate);
@@ -82,7 +82,7 @@ Signal GasLoop() {
     rush[i] = wash.Lowpass(noise.White()) * 0.22f * drift;
   }
   Signal water = FoldCrossfade(rush, length);
-  for (size_t i = 0; i < length; ++i) loop[i] += water[i] + 0.012f * whine.Sine(576.0);
+  for (size_t i = 0; i < length; ++i) loop[i] += water[i] + 0.005f * whine.Sine(576.0);
   return loop;
 }
 

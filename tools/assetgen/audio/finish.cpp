@@ -126,15 +126,25 @@ TWave StereoWave(const Signal& left, const Signal& right) {
 
 namespace audio {
 
-TWave FinishStereoLoop(Signal left, Signal right, double peak) {
+TWave FinishStereoLoop(Signal left, Signal right, double rms, double peak) {
   SubtractMean(left);
   SubtractMean(right);
-  const double current = std::max(Peak(left), Peak(right));
+  double sum = 0;
+  for (size_t i = 0; i < left.size(); ++i) sum += 0.5 * (left[i] * left[i] + right[i] * right[i]);
+  const double current = left.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(left.size()));
   if (current > 0) {
-    const auto gain = static_cast<float>(peak / current);
+    const auto gain = static_cast<float>(rms / current);
     for (float& s : left) s *= gain;
     for (float& s : right) s *= gain;
   }
+  // Linear up to three quarters of the peak, then a tanh knee that never reaches it.
+  const double knee = 0.75 * peak, room = peak - knee;
+  auto limit = [knee, room](float& s) {
+    const double magnitude = std::fabs(s);
+    if (magnitude > knee) s = static_cast<float>(std::copysign(knee + room * std::tanh((magnitude - knee) / room), s));
+  };
+  for (float& s : left) limit(s);
+  for (float& s : right) limit(s);
   return StereoWave(left, right);
 }
 

@@ -32,7 +32,9 @@ TWave StereoWave(const Signal& left, const Signal& right);
 
 namespace audio {
 
-// A stereo loop: each side's mean removed, both scaled together to the given peak.
-TWave FinishStereoLoop(Signal left, Signal right, double peak);
+// A stereo loop: each side's mean removed, both scaled together to the given RMS level, and the
+// few plucked transients that would pass peak eased under it by a soft limiter (which has no
+// memory, so the seam stays intact).
+TWave FinishStereoLoop(Signal left, Signal right, double rms, double peak);
 
 }  // namespace audio

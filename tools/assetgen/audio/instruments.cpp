@@ -19,15 +19,22 @@ Signal Pluck(Noise& noise, double hz, double held, const PluckTone& tone) {
 
   // The pick: a short noise burst, low-passed for brightness, with a comb notch at the pick position.
   std::vector<double> line(static_cast<size_t>(whole));
-  OnePole pick(tone.brightness);
-  for (double& v : line) v = pick.Lowpass(noise.White());
-  const auto notch = static_cast<size_t>(std::max(1.0, tone.pickPosition * whole));
+  OnePole pick(tone.brightness), soften(tone.brightness * 1.5);
+  for (double& v : line) v = soften.Lowpass(pick.Lowpass(noise.White()));
+  const auto notch = static_cast<size_t>(std::max(3.0, tone.pickPosition * whole));
   std::vector<double> excited(line.size());
   for (size_t i = 0; i < line.size(); ++i) excited[i] = line[i] - (i >= notch ? line[i - notch] : 0.0);
+  // Without its mean (no offset in the string) and at one loudness whatever the note.
   double mean = 0;
   for (double v : excited) mean += v;
   mean /= static_cast<double>(excited.size());
-  for (size_t i = 0; i < line.size(); ++i) line[i] = excited[i] - mean;
+  double power = 0;
+  for (double& v : excited) {
+    v -= mean;
+    power += v * v;
+  }
+  const double scale = power > 0 ? 0.5 / std::sqrt(power / static_cast<double>(excited.size())) : 0.0;
+  for (size_t i = 0; i < line.size(); ++i) line[i] = excited[i] * scale;
 
   Svf head(2400, 2.5);
   double previous = 0, apIn = 0, apOut = 0;
@@ -44,9 +51,10 @@ Signal Pluck(Noise& noise, double hz, double held, const PluckTone& tone) {
     apOut = allpassed;
     line[position] = allpassed;
     position = (position + 1) % line.size();
-    float sample = static_cast<float>(x);
+    const double t = static_cast<double>(i) / kRate;
+    // The pick leaves the string over a millisecond or two rather than in one sample.
+    float sample = static_cast<float>(x * StrikeEnvelope(t, 0.0015, 1e9));
     if (tone.banjo) {
-      const double t = static_cast<double>(i) / kRate;
       sample += head.BandpassUnit(sample) * static_cast<float>(0.8 * std::exp(-t / 0.12));
     }
     out[i] = sample;
@@ -91,11 +99,12 @@ Signal Whistle(Noise& noise, double hz, double held) {
 
 Signal Shaker(Noise& noise, double accent) {
   Signal out(static_cast<size_t>(Samples(0.09)));
-  Svf bright(7000, 0.9);
+  Svf bright(6000, 0.9);
+  Svf soft(9000, 0.7);
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
     const double amp = StrikeEnvelope(t, 0.012, 0.022) * accent;
-    out[i] = bright.Highpass(noise.White()) * static_cast<float>(amp);
+    out[i] = soft.Lowpass(bright.Highpass(noise.White())) * static_cast<float>(amp);
   }
   return out;
 }

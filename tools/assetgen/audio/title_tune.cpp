@@ -61,7 +61,7 @@ Track GuitarTrack(std::shared_ptr<Noise> noise) {
   track.voice = [noise, tone](const Note& note, double held) {
     return Pluck(*noise, MidiToHz(note.pitch), held, tone);
   };
-  track.gain = 0.55;
+  track.gain = 1.2;
   track.pan = -0.35;
   for (int bar = 0; bar < kBars; ++bar) {
     for (int half = 0; half < 2; ++half) {
@@ -80,7 +80,7 @@ Track GuitarTrack(std::shared_ptr<Noise> noise) {
 Track BassTrack() {
   Track track;
   track.voice = [](const Note& note, double held) { return SoftBass(MidiToHz(note.pitch), held); };
-  track.gain = 0.75;
+  track.gain = 0.34;
   for (int bar = 0; bar < kBars; ++bar) {
     if (const auto walk = kBassWalks.find(bar); walk != kBassWalks.end()) {
       AppendMelody(track.notes, walk->second, bar * 4, 0, 0.9);
@@ -99,16 +99,41 @@ Track BassTrack() {
 Track WhistleTrack(std::shared_ptr<Noise> noise) {
   Track track;
   track.voice = [noise](const Note& note, double held) { return Whistle(*noise, MidiToHz(note.pitch), held * 0.92); };
-  track.gain = 0.3;
-  track.pan = 0.25;
+  track.gain = 0.23;
+  track.pan = 0.2;
   AppendMelody(track.notes, kMelody, 0, 12, 1.0);
+  return track;
+}
+
+// In the second half a banjo rolls over the chords an octave up, to lift the tune before it repeats.
+Track BanjoTrack(std::shared_ptr<Noise> noise) {
+  PluckTone tone;
+  tone.brightness = 4000;
+  tone.ring = 0.9;
+  tone.pickPosition = 0.1;
+  tone.banjo = true;
+  Track track;
+  track.voice = [noise, tone](const Note& note, double held) {
+    return Pluck(*noise, MidiToHz(note.pitch), held, tone);
+  };
+  track.gain = 1.0;
+  track.pan = 0.45;
+  static const int kRoll[8] = {0, 1, 2, 0, 1, 2, 0, 2};
+  for (int bar = kBars / 2; bar < kBars; ++bar) {
+    for (int eighth = 0; eighth < 8; ++eighth) {
+      const Chord& c = Chords().at(kChart[bar][eighth / 4]);
+      const int strings[3] = {c.mid + 12, c.top + 12, c.high + 12};
+      const double velocity = eighth % 3 == 0 ? 0.9 : 0.65;
+      track.notes.push_back({bar * 4 + eighth * 0.5, 0.6, static_cast<double>(strings[kRoll[eighth]]), velocity});
+    }
+  }
   return track;
 }
 
 Track ShakerTrack(std::shared_ptr<Noise> noise) {
   Track track;
   track.voice = [noise](const Note& note, double) { return Shaker(*noise, note.velocity); };
-  track.gain = 0.16;
+  track.gain = 0.6;
   track.pan = 0.5;
   for (int eighth = 0; eighth < kBars * 8; ++eighth) {
     track.notes.push_back({eighth * 0.5, 0.5, 0, eighth % 2 == 1 ? 1.0 : 0.55});
@@ -127,7 +152,7 @@ Track KickTrack() {
 Track WoodBlockTrack(std::shared_ptr<Noise> noise) {
   Track track;
   track.voice = [noise](const Note& note, double) { return WoodBlock(*noise, MidiToHz(note.pitch)); };
-  track.gain = 0.14;
+  track.gain = 0.5;
   track.pan = -0.15;
   for (int beat = 1; beat < kBars * 4; beat += 2) track.notes.push_back({static_cast<double>(beat), 1, 79, 0.8});
   return track;
@@ -141,13 +166,14 @@ TWave TitleTune() {
   sequencer.Add(GuitarTrack(noise));
   sequencer.Add(BassTrack());
   sequencer.Add(WhistleTrack(noise));
+  sequencer.Add(BanjoTrack(noise));
   sequencer.Add(ShakerTrack(noise));
   sequencer.Add(KickTrack());
   sequencer.Add(WoodBlockTrack(noise));
   Signal left, right;
   sequencer.Render(left, right);
   AddRoomToLoop(left, right, 0.55, 0.45, 0.45);
-  return FinishStereoLoop(std::move(left), std::move(right), 0.8);
+  return FinishStereoLoop(std::move(left), std::move(right), 0.16, 0.85);
 }
 
 }  // namespace audio
