@@ -29,11 +29,11 @@ struct Expected {
 };
 
 const Expected kSounds[] = {
-    {"cast", false, 0.3, 2.0},     {"startgas", false, 1.0, 4.0}, {"gas", true, 0.5, 4.0},
-    {"reel", true, 0.3, 3.0},      {"hook", false, 0.3, 2.0},     {"caught", false, 0.5, 3.0},
-    {"splash", false, 0.5, 3.0},   {"minisplash", false, 0.1, 1.0}, {"boing", false, 0.05, 0.4},
-    {"bell", false, 1.0, 5.0},     {"coins", false, 0.5, 3.0},    {"Serpent", false, 1.0, 4.0},
-    {"Gator", false, 1.0, 4.0},    {"Kraken", false, 1.0, 4.0},   {"Monster", false, 1.0, 4.0},
+    {"cast", false, 0.3, 2.0},   {"startgas", false, 1.0, 4.0},   {"gas", true, 0.5, 4.0},
+    {"reel", true, 0.3, 3.0},    {"hook", false, 0.3, 2.0},       {"caught", false, 0.5, 3.0},
+    {"splash", false, 0.5, 3.0}, {"minisplash", false, 0.1, 1.0}, {"boing", false, 0.05, 0.4},
+    {"bell", false, 1.0, 5.0},   {"coins", false, 0.5, 3.0},      {"Serpent", false, 1.0, 4.0},
+    {"Gator", false, 1.0, 4.0},  {"Kraken", false, 1.0, 4.0},     {"Monster", false, 1.0, 4.0},
 };
 
 const Expected kMusic[] = {
@@ -187,7 +187,8 @@ TEST_F(AudioLibraries, LoopsRunOnAcrossTheirSeam) {
       // Nor does the level jump: the last and first quarter second are of a kind.
       const size_t window = item->Wave().SamplesPerSecond() / 4;
       const double end = Rms(s, s.size() - window, window), start = Rms(s, 0, window);
-      EXPECT_LT(std::max(end, start), 3.0 * std::min(end, start) + 50.0) << name << " changes level at its seam";
+      EXPECT_LT(std::max(end, start), 3.0 * std::min(end, start) + 50.0)
+          << name << " changes level at its seam";
     }
   }
 }

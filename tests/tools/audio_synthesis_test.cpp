@@ -25,7 +25,8 @@ double MeasuredHz(const Signal& s, double expectedHz) {
     for (size_t i = from; i < from + count; ++i) c += s[i] * s[i + static_cast<size_t>(lag)];
     return c;
   };
-  const int lo = static_cast<int>(kRate / (expectedHz * 1.2)), hi = static_cast<int>(kRate / (expectedHz * 0.8));
+  const int lo = static_cast<int>(kRate / (expectedHz * 1.2)),
+            hi = static_cast<int>(kRate / (expectedHz * 0.8));
   int best = lo;
   for (int lag = lo; lag <= hi; ++lag) {
     if (correlation(lag) > correlation(best)) best = lag;
@@ -42,7 +43,8 @@ double Peak(const Signal& s) {
 
 std::vector<int> Samples16(const TWave& wave) {
   std::vector<int> out;
-  for (size_t i = 0; i + 1 < wave.Data.size(); i += 2) out.push_back(static_cast<int16_t>(wave.Data[i] | (wave.Data[i + 1] << 8)));
+  for (size_t i = 0; i + 1 < wave.Data.size(); i += 2)
+    out.push_back(static_cast<int16_t>(wave.Data[i] | (wave.Data[i + 1] << 8)));
   return out;
 }
 
@@ -154,7 +156,8 @@ TEST(AudioLoops, FiltersRunRoundTheLoopLeaveNoSeam) {
   Signal loop = square;
   ProcessCircular(loop, [&smooth](float x) { return smooth.Lowpass(x); });
   float largestStep = 0;
-  for (size_t i = 1; i < loop.size(); ++i) largestStep = std::max(largestStep, std::fabs(loop[i] - loop[i - 1]));
+  for (size_t i = 1; i < loop.size(); ++i)
+    largestStep = std::max(largestStep, std::fabs(loop[i] - loop[i - 1]));
   EXPECT_LE(std::fabs(loop.front() - loop.back()), largestStep * 1.01f);
   EXPECT_LT(loop.front(), -0.1f);  // it carries the low half's state over the seam
 }
@@ -169,10 +172,10 @@ TEST(AudioSequencer, TheLoopLastsItsBeatsAndNotesWrapPastTheEnd) {
   Signal left, right;
   sequencer.Render(left, right);
   ASSERT_EQ(left.size(), sequencer.LoopSamples());
-  EXPECT_GT(left[static_cast<size_t>(Samples(0.5))], 0.0f);    // the tail, wrapped to the start
-  EXPECT_EQ(left[static_cast<size_t>(Samples(1.5))], 0.0f);    // and nothing after it
+  EXPECT_GT(left[static_cast<size_t>(Samples(0.5))], 0.0f);  // the tail, wrapped to the start
+  EXPECT_EQ(left[static_cast<size_t>(Samples(1.5))], 0.0f);  // and nothing after it
   EXPECT_GT(left.back(), 0.0f);
-  EXPECT_NEAR(left.back(), right.back(), 1e-6);                 // centred
+  EXPECT_NEAR(left.back(), right.back(), 1e-6);  // centred
 }
 
 TEST(AudioFinish, EffectsFadeToSilenceAtTheRequestedPeak) {
@@ -182,7 +185,8 @@ TEST(AudioFinish, EffectsFadeToSilenceAtTheRequestedPeak) {
   const std::vector<int> s = Samples16(FinishEffect(tone, 0.5));
   EXPECT_EQ(s.front(), 0);
   EXPECT_EQ(s.back(), 0);
-  const int peak = *std::max_element(s.begin(), s.end(), [](int a, int b) { return std::abs(a) < std::abs(b); });
+  const int peak =
+      *std::max_element(s.begin(), s.end(), [](int a, int b) { return std::abs(a) < std::abs(b); });
   EXPECT_NEAR(std::abs(peak), 0.5 * 32767, 40);
   double mean = 0;
   for (int v : s) mean += v;

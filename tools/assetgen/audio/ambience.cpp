@@ -41,7 +41,8 @@ void AddDistant(Signal& loop, const Signal& far, double echoSeconds, double gain
   AddWrapped(echoed, shaped, Samples(echoSeconds * 2.1), 0.12f);
   Signal right = echoed;
   AddRoomToLoop(echoed, right, 0.7, 0.5, 0.6);
-  for (size_t i = 0; i < loop.size(); ++i) loop[i] += static_cast<float>(gain) * 0.5f * (echoed[i] + right[i]);
+  for (size_t i = 0; i < loop.size(); ++i)
+    loop[i] += static_cast<float>(gain) * 0.5f * (echoed[i] + right[i]);
 }
 
 Signal Folded(const Signal& bed) { return FoldCrossfade(bed, LoopLength()); }
@@ -79,7 +80,8 @@ Signal TropicAmbience() {
     AddWrapped(loop, cricket, Samples(t), 0.05f);
   }
   const Signal farCricket = CricketChirp(3900);
-  for (double t = 6.0; t < 16.0; t += noise.Range(0.75, 0.9)) AddWrapped(loop, farCricket, Samples(t), 0.025f);
+  for (double t = 6.0; t < 16.0; t += noise.Range(0.75, 0.9))
+    AddWrapped(loop, farCricket, Samples(t), 0.025f);
 
   Signal far(loop.size());
   for (double t : {3.8, 4.35}) AddWrapped(far, WhistlerCall(noise), Samples(t), 0.7f);

@@ -29,8 +29,8 @@ void MixInto(Signal& dst, const Signal& src, long offset, float gain = 1.0f);
 class Noise {
  public:
   explicit Noise(uint64_t seed) : random_(seed) {}
-  double Uniform();                      // [0, 1)
-  double Range(double lo, double hi);    // [lo, hi)
+  double Uniform();                    // [0, 1)
+  double Range(double lo, double hi);  // [lo, hi)
   float White() { return static_cast<float>(Range(-1.0, 1.0)); }
 
  private:
@@ -42,8 +42,8 @@ class Oscillator {
  public:
   explicit Oscillator(double phase = 0) : phase_(phase) {}
   float Sine(double hz);
-  float Saw(double hz);       // band-limited (polyBLEP) rising ramp
-  float Square(double hz);    // band-limited, duty 0.5
+  float Saw(double hz);     // band-limited (polyBLEP) rising ramp
+  float Square(double hz);  // band-limited, duty 0.5
   float Triangle(double hz);
   double Phase() const { return phase_; }
 
@@ -71,11 +71,23 @@ class Svf {
  public:
   Svf(double hz = 1000, double q = 0.707) { Set(hz, q); }
   void Set(double hz, double q);
-  float Lowpass(float x) { Run(x); return low_; }
-  float Bandpass(float x) { Run(x); return band_; }
-  float Highpass(float x) { Run(x); return high_; }
+  float Lowpass(float x) {
+    Run(x);
+    return low_;
+  }
+  float Bandpass(float x) {
+    Run(x);
+    return band_;
+  }
+  float Highpass(float x) {
+    Run(x);
+    return high_;
+  }
   // Band-pass normalised to unit gain at the centre frequency.
-  float BandpassUnit(float x) { Run(x); return static_cast<float>(band_ * k_); }
+  float BandpassUnit(float x) {
+    Run(x);
+    return static_cast<float>(band_ * k_);
+  }
 
  private:
   void Run(float x);
@@ -89,7 +101,10 @@ class OnePole {
  public:
   explicit OnePole(double hz = 1000) { Set(hz); }
   void Set(double hz);
-  float Lowpass(float x) { state_ += coefficient_ * (x - state_); return state_; }
+  float Lowpass(float x) {
+    state_ += coefficient_ * (x - state_);
+    return state_;
+  }
   float Highpass(float x) { return x - Lowpass(x); }
 
  private:

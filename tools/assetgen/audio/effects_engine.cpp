@@ -49,7 +49,8 @@ void AddFiring(Signal& pulse, Signal& hiss, Noise& noise, double atSeconds, doub
 
 // A quick clicking of the recoil starter's pawls.
 void AddRecoilClick(Signal& out, Noise& noise, double atSeconds, double level) {
-  MixInto(out, NoiseBurst(noise, 0.01, 3000, 4.0, 0.0003, 0.0015), Samples(atSeconds), static_cast<float>(level));
+  MixInto(out, NoiseBurst(noise, 0.01, 3000, 4.0, 0.0003, 0.0015), Samples(atSeconds),
+          static_cast<float>(level));
 }
 
 }  // namespace
@@ -101,7 +102,8 @@ Signal StartGasSound() {
     rope.Set(700 + 1400 * std::min(1.0, t / 0.4), 2.0);
     out[i] += rope.BandpassUnit(noise.White()) * static_cast<float>(ropeLevel.At(t));
   }
-  for (double t = 0.02, rate = 25; t < 0.45; t += 1.0 / rate, rate = std::min(70.0, rate * 1.12)) AddRecoilClick(out, noise, t, 0.3);
+  for (double t = 0.02, rate = 25; t < 0.45; t += 1.0 / rate, rate = std::min(70.0, rate * 1.12))
+    AddRecoilClick(out, noise, t, 0.3);
   // Compression strokes turning over, quickening, then the engine catches at half a second.
   for (double t : {0.08, 0.2, 0.29, 0.36, 0.42}) AddFiring(pulse, hiss, noise, t, 0.45, false);
   const Envelope revs{{0.5, 18}, {0.95, 88}, {1.5, 64}, {seconds, 64}};

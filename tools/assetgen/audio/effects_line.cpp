@@ -129,7 +129,8 @@ Signal CaughtJingle() {
   const double chord[] = {55, 59, 62, 67, 71};
   const long strum = Samples(0.40);
   for (size_t k = 0; k < std::size(chord); ++k) {
-    MixInto(out, Pluck(noise, MidiToHz(chord[k]), 1.0, banjo), strum + Samples(0.012 * static_cast<double>(k)), 0.35f);
+    MixInto(out, Pluck(noise, MidiToHz(chord[k]), 1.0, banjo),
+            strum + Samples(0.012 * static_cast<double>(k)), 0.35f);
   }
   MixInto(out, glock(MidiToHz(91)), strum, 0.25f);
   MixInto(out, glock(MidiToHz(86)), strum + Samples(0.12), 0.15f);

@@ -20,10 +20,10 @@ struct Throat {
   Envelope level{{0.0, 1.0}};
   std::vector<std::pair<double, double>> formants;  // centre Hz, gain
   int voices = 1;
-  double detune = 0.0;      // spread between unison voices, as a fraction of the pitch
+  double detune = 0.0;  // spread between unison voices, as a fraction of the pitch
   double subharmonic = 0.0;
-  double roughness = 0.0;   // random wander of pitch and level
-  double flutterHz = 0.0;   // pulsing of the voice (a bellow's throb, a rattle)
+  double roughness = 0.0;  // random wander of pitch and level
+  double flutterHz = 0.0;  // pulsing of the voice (a bellow's throb, a rattle)
   double flutterDepth = 0.0;
   double breath = 0.0;
   double drive = 1.0;
@@ -57,7 +57,8 @@ Signal Growl(Noise& noise, const Throat& throat) {
     const double air = throat.breath * breathTone.Highpass(noise.White()) * (0.6 + 0.4 * pulsing);
     double voiced = 0.15 * (driven + air);
     size_t k = 0;
-    for (const auto& [hz_, gain] : throat.formants) voiced += gain * formants[k++].BandpassUnit(static_cast<float>(driven + air));
+    for (const auto& [hz_, gain] : throat.formants)
+      voiced += gain * formants[k++].BandpassUnit(static_cast<float>(driven + air));
     out[i] = static_cast<float>(voiced * throat.level.At(t));
   }
   return out;
@@ -139,7 +140,8 @@ Signal KrakenSound() {
   for (int k = 0; k < 70; ++k) {
     const double t = noise.Range(0.0, 2.3);
     const double hz = noise.Range(110, 420);
-    MixInto(out, Bubble(hz, 0.16, noise.Range(1.3, 2.0), 0.05), Samples(t), static_cast<float>(noise.Range(0.1, 0.3)));
+    MixInto(out, Bubble(hz, 0.16, noise.Range(1.3, 2.0), 0.05), Samples(t),
+            static_cast<float>(noise.Range(0.1, 0.3)));
   }
   MixInto(out, Spray(noise, 2.0, 1500, 250, 0.4, 0.6), 0, 0.5f);
   // Heard through the water: the highs are gone.

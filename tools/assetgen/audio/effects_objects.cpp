@@ -51,7 +51,8 @@ Signal CoinsSound() {
     const double t = 0.9 * u * u;
     const double hz = noise.Range(1900, 3300);
     const double level = noise.Range(0.4, 1.0) * (1.0 - 0.6 * t / 0.9);
-    const Signal clink = Struck(noise, hz, 0.3, {{1.0, 1.0, 0.09}, {1.58, 0.6, 0.06}, {2.31, 0.4, 0.04}, {3.1, 0.2, 0.03}}, 0.4);
+    const Signal clink = Struck(
+        noise, hz, 0.3, {{1.0, 1.0, 0.09}, {1.58, 0.6, 0.06}, {2.31, 0.4, 0.04}, {3.1, 0.2, 0.03}}, 0.4);
     MixInto(out, clink, Samples(t), static_cast<float>(level));
   }
   // A little sparkle on top: the treasure is yours.

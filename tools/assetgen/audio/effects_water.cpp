@@ -23,11 +23,11 @@ void AddDroplets(Signal& out, Noise& noise, double from, double until, int count
 
 Signal MiniSplashSound() {
   Noise noise(0x1E5E);
-  Signal out(static_cast<size_t>(Samples(0.45)));
-  MixInto(out, NoiseBurst(noise, 0.03, 2600, 1.2, 0.0008, 0.006), 0, 0.5f);   // the lure's slap
-  MixInto(out, Spray(noise, 0.2, 3500, 700, 0.002, 0.035), 0, 0.45f);          // a little spray
-  MixInto(out, Bubble(620, 0.09, 1.9, 0.03), Samples(0.008), 0.8f);           // the plop
-  AddDroplets(out, noise, 0.05, 0.35, 5, 0.22);
+  Signal out(static_cast<size_t>(Samples(0.36)));
+  MixInto(out, NoiseBurst(noise, 0.03, 2600, 1.2, 0.0008, 0.006), 0, 0.5f);  // the lure's slap
+  MixInto(out, Spray(noise, 0.2, 3500, 700, 0.002, 0.035), 0, 0.45f);        // a little spray
+  MixInto(out, Bubble(620, 0.09, 1.9, 0.03), Samples(0.008), 0.8f);          // the plop
+  AddDroplets(out, noise, 0.05, 0.28, 5, 0.22);
   return out;
 }
 
@@ -40,7 +40,8 @@ Signal SplashSound() {
     MixInto(out, Spray(noise, 0.8, 7000, 600, 0.004, tau), Samples(at), static_cast<float>(level));
     Signal thump = Bubble(120, 0.25, 0.6, 0.06);
     MixInto(out, thump, Samples(at), static_cast<float>(0.9 * level));
-    MixInto(out, Bubble(noise.Range(350, 500), 0.14, 1.8, 0.05), Samples(at + 0.02), static_cast<float>(0.5 * level));
+    MixInto(out, Bubble(noise.Range(350, 500), 0.14, 1.8, 0.05), Samples(at + 0.02),
+            static_cast<float>(0.5 * level));
   }
   AddDroplets(out, noise, 0.1, 1.2, 22, 0.3);
   return out;

@@ -141,7 +141,8 @@ TWave FinishStereoLoop(Signal left, Signal right, double rms, double peak) {
   const double knee = 0.75 * peak, room = peak - knee;
   auto limit = [knee, room](float& s) {
     const double magnitude = std::fabs(s);
-    if (magnitude > knee) s = static_cast<float>(std::copysign(knee + room * std::tanh((magnitude - knee) / room), s));
+    if (magnitude > knee)
+      s = static_cast<float>(std::copysign(knee + room * std::tanh((magnitude - knee) / room), s));
   };
   for (float& s : left) limit(s);
   for (float& s : right) limit(s);

@@ -8,10 +8,10 @@ namespace audio {
 
 // Tone of a plucked string.
 struct PluckTone {
-  double brightness = 3000;  // cut-off of the pick's noise burst, Hz
-  double ring = 2.0;         // seconds for the string to fall by 60 dB
-  double pickPosition = 0.2; // along the string, 0..0.5: nearer the bridge is thinner
-  bool banjo = false;        // add the bright, short-lived ring of a drum-head body
+  double brightness = 3000;   // cut-off of the pick's noise burst, Hz
+  double ring = 2.0;          // seconds for the string to fall by 60 dB
+  double pickPosition = 0.2;  // along the string, 0..0.5: nearer the bridge is thinner
+  bool banjo = false;         // add the bright, short-lived ring of a drum-head body
 };
 
 // A plucked string (Karplus-Strong with a fractional-delay tuning allpass), damped after held seconds.

@@ -17,7 +17,8 @@ Room::Room(double size, double damping)
     : feedback_(static_cast<float>(0.7 + 0.28 * size)), damping_(static_cast<float>(damping)) {
   for (size_t side = 0; side < 2; ++side) {
     for (size_t i = 0; i < 4; ++i) combs_[side][i].buffer.assign(kCombLengths[i] + side * kSpread, 0.0f);
-    for (size_t i = 0; i < 2; ++i) allpasses_[side][i].buffer.assign(kAllpassLengths[i] + side * kSpread, 0.0f);
+    for (size_t i = 0; i < 2; ++i)
+      allpasses_[side][i].buffer.assign(kAllpassLengths[i] + side * kSpread, 0.0f);
   }
 }
 

@@ -13,9 +13,15 @@ int NoteNumber(const std::string& name) {
   if (name.size() < 2 || name[0] < 'A' || name[0] > 'G') throw std::invalid_argument("bad note " + name);
   int number = kSteps[name[0] - 'A'];
   size_t at = 1;
-  if (name[at] == '#') { ++number; ++at; }
-  else if (name[at] == 'b') { --number; ++at; }
-  if (at + 1 != name.size() || name[at] < '0' || name[at] > '9') throw std::invalid_argument("bad note " + name);
+  if (name[at] == '#') {
+    ++number;
+    ++at;
+  } else if (name[at] == 'b') {
+    --number;
+    ++at;
+  }
+  if (at + 1 != name.size() || name[at] < '0' || name[at] > '9')
+    throw std::invalid_argument("bad note " + name);
   return number + 12 * (name[at] - '0' + 1);
 }
 
@@ -29,7 +35,8 @@ double AppendMelody(std::vector<Note>& notes, const std::string& text, double st
     if (slash == std::string::npos) throw std::invalid_argument("note without length " + token);
     const std::string name = token.substr(0, slash);
     const double beats = std::stod(token.substr(slash + 1));
-    if (name != "r") notes.push_back({beat, beats, static_cast<double>(NoteNumber(name) + transpose), velocity});
+    if (name != "r")
+      notes.push_back({beat, beats, static_cast<double>(NoteNumber(name) + transpose), velocity});
     beat += beats;
   }
   return beat;
@@ -38,9 +45,7 @@ double AppendMelody(std::vector<Note>& notes, const std::string& text, double st
 Sequencer::Sequencer(double bpm, double loopBeats, double swing, uint64_t seed)
     : bpm_(bpm), loopBeats_(loopBeats), swing_(swing), seed_(seed) {}
 
-size_t Sequencer::LoopSamples() const {
-  return static_cast<size_t>(Samples(loopBeats_ * BeatSeconds()));
-}
+size_t Sequencer::LoopSamples() const { return static_cast<size_t>(Samples(loopBeats_ * BeatSeconds())); }
 
 // Off-beat eighths come a little late: the first half of each beat stretches, the second shrinks.
 double Sequencer::SwungBeat(double beat) const {

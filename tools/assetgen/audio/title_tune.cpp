@@ -27,17 +27,16 @@ struct Chord {
 
 const std::map<std::string, Chord>& Chords() {
   static const std::map<std::string, Chord> chords = {
-      {"G", {55, 50, 59, 62, 67, 43}},  {"C", {48, 55, 60, 64, 67, 36}},
-      {"D", {50, 57, 62, 66, 69, 38}},  {"D7", {50, 57, 60, 66, 69, 38}},
-      {"Em", {52, 59, 64, 67, 71, 40}}, {"Am", {57, 52, 60, 64, 69, 45}},
+      {"G", {55, 50, 59, 62, 67, 43}},  {"C", {48, 55, 60, 64, 67, 36}},  {"D", {50, 57, 62, 66, 69, 38}},
+      {"D7", {50, 57, 60, 66, 69, 38}}, {"Em", {52, 59, 64, 67, 71, 40}}, {"Am", {57, 52, 60, 64, 69, 45}},
   };
   return chords;
 }
 
 // One chord per half bar.
 const char* const kChart[kBars][2] = {
-    {"G", "G"},  {"C", "C"}, {"G", "G"},   {"D", "D"}, {"Em", "Em"}, {"C", "C"}, {"G", "D"},  {"G", "G"},
-    {"C", "C"},  {"G", "G"}, {"Am", "Am"}, {"D", "D"}, {"C", "C"},   {"G", "G"}, {"Am", "D"}, {"D7", "D7"},
+    {"G", "G"}, {"C", "C"}, {"G", "G"},   {"D", "D"}, {"Em", "Em"}, {"C", "C"}, {"G", "D"},  {"G", "G"},
+    {"C", "C"}, {"G", "G"}, {"Am", "Am"}, {"D", "D"}, {"C", "C"},   {"G", "G"}, {"Am", "D"}, {"D7", "D7"},
 };
 
 const char* const kMelody =
@@ -70,7 +69,8 @@ Track GuitarTrack(std::shared_ptr<Noise> noise) {
       const double start = bar * 4 + half * 2;
       for (int i = 0; i < 4; ++i) {
         const double velocity = i == 0 ? 0.95 : (i == 2 ? 0.75 : 0.6);
-        track.notes.push_back({start + i * 0.5, i == 0 ? 1.75 : 1.25, static_cast<double>(strings[i]), velocity});
+        track.notes.push_back(
+            {start + i * 0.5, i == 0 ? 1.75 : 1.25, static_cast<double>(strings[i]), velocity});
       }
     }
   }
@@ -98,7 +98,9 @@ Track BassTrack() {
 
 Track WhistleTrack(std::shared_ptr<Noise> noise) {
   Track track;
-  track.voice = [noise](const Note& note, double held) { return Whistle(*noise, MidiToHz(note.pitch), held * 0.92); };
+  track.voice = [noise](const Note& note, double held) {
+    return Whistle(*noise, MidiToHz(note.pitch), held * 0.92);
+  };
   track.gain = 0.23;
   track.pan = 0.2;
   AppendMelody(track.notes, kMelody, 0, 12, 1.0);
@@ -124,7 +126,8 @@ Track BanjoTrack(std::shared_ptr<Noise> noise) {
       const Chord& c = Chords().at(kChart[bar][eighth / 4]);
       const int strings[3] = {c.mid + 12, c.top + 12, c.high + 12};
       const double velocity = eighth % 3 == 0 ? 0.9 : 0.65;
-      track.notes.push_back({bar * 4 + eighth * 0.5, 0.6, static_cast<double>(strings[kRoll[eighth]]), velocity});
+      track.notes.push_back(
+          {bar * 4 + eighth * 0.5, 0.6, static_cast<double>(strings[kRoll[eighth]]), velocity});
     }
   }
   return track;
@@ -145,7 +148,8 @@ Track KickTrack() {
   Track track;
   track.voice = [](const Note&, double) { return SoftKick(); };
   track.gain = 0.4;
-  for (int beat = 0; beat < kBars * 4; beat += 2) track.notes.push_back({static_cast<double>(beat), 1, 0, 0.8});
+  for (int beat = 0; beat < kBars * 4; beat += 2)
+    track.notes.push_back({static_cast<double>(beat), 1, 0, 0.8});
   return track;
 }
 
@@ -154,7 +158,8 @@ Track WoodBlockTrack(std::shared_ptr<Noise> noise) {
   track.voice = [noise](const Note& note, double) { return WoodBlock(*noise, MidiToHz(note.pitch)); };
   track.gain = 0.5;
   track.pan = -0.15;
-  for (int beat = 1; beat < kBars * 4; beat += 2) track.notes.push_back({static_cast<double>(beat), 1, 79, 0.8});
+  for (int beat = 1; beat < kBars * 4; beat += 2)
+    track.notes.push_back({static_cast<double>(beat), 1, 79, 0.8});
   return track;
 }
 

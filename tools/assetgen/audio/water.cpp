@@ -38,7 +38,8 @@ Signal Lap(Noise& noise, double seconds, double level) {
     const double body = std::sin(0.5 * kPi * std::max(0.0, x));
     swash.Set(250 + 300 * body, 0.9);
     const double after = t > peak ? std::sin(kPi * (t - peak) / (seconds - peak)) : 0.0;
-    const double v = swash.Lowpass(noise.White()) * body + 0.25 * trickle.BandpassUnit(noise.White()) * after * after;
+    const double v =
+        swash.Lowpass(noise.White()) * body + 0.25 * trickle.BandpassUnit(noise.White()) * after * after;
     out[i] = static_cast<float>(v * level);
   }
   return out;
