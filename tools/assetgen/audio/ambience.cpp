@@ -60,7 +60,7 @@ Signal CanadaAmbience() {
   AddWrapped(far, LoonWail(), Samples(2.5));
   AddWrapped(far, LoonTremolo(), Samples(13.0), 0.8f);
   AddWrapped(far, LoonWail(), Samples(19.5), 0.55f);
-  AddDistant(loop, far, 0.45, 0.3);
+  AddDistant(loop, far, 0.45, 0.2);
   return loop;
 }
 

@@ -107,7 +107,7 @@ Signal StartGasSound() {
   // Compression strokes turning over, quickening, then the engine catches at half a second.
   for (double t : {0.08, 0.2, 0.29, 0.36, 0.42}) AddFiring(pulse, hiss, noise, t, 0.45, false);
   const Envelope revs{{0.5, 18}, {0.95, 88}, {1.5, 64}, {seconds, 64}};
-  const Envelope level{{0.5, 0.6}, {0.9, 1.0}, {1.5, 0.85}, {1.7, 0.85}, {seconds, 0.0}};
+  const Envelope level{{0.5, 0.6}, {0.9, 1.0}, {1.5, 0.85}, {1.7, 0.85}, {2.25, 0.0}};
   double t = 0.5;
   while (t < seconds) {
     const bool misfire = t < 0.72 && noise.Uniform() < 0.3;  // it coughs before it runs clean
