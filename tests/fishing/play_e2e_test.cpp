@@ -26,6 +26,7 @@ class TPlayerHost : public THeadlessHost {
     if (++pumps_ > 256 && form && !form->trip->inputSeen) {
       ++pausesAnswered;
       pumps_ = 0;
+      if (onPause) onPause();
       PressKey(VK_SHIFT);
     }
     THeadlessHost::ProcessMessages();
@@ -39,6 +40,8 @@ class TPlayerHost : public THeadlessHost {
 
   TMainForm* form = nullptr;
   int pausesAnswered = 0;
+  // Called while a pause waits, before its key is pressed (the frame shows the pause).
+  std::function<void()> onPause;
 
  private:
   long pumps_ = 0;
@@ -58,6 +61,7 @@ class PlayEndToEnd : public ::testing::Test {
     host.Attach(*form);
     host.Start();
     host.Pass(0);
+    host.onPause = [this] { Shot("pause_" + std::to_string(host.pausesAnswered)); };
   }
 
   LakeTrip& trip() { return *form->trip; }
@@ -269,6 +273,43 @@ TEST_F(PlayEndToEnd, WinAContestAndOpenTheNextLake) {
   EXPECT_EQ(lakes[2], "Cedar_River");
   EXPECT_EQ(form->status.Caption.substr(form->status.Caption.find("Cash")), "Cash: $" + std::to_string(cashAtStart + 200));
   Shot("menu_after");
+  EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST_F(PlayEndToEnd, InfoStopAndMonster) {
+  FishLake(1);
+  Passes(2);
+  // Run the boat onto the lake's first info stop.
+  int stop = -1;
+  for (int i = 0; i < kMapObjects && stop < 0; ++i) {
+    const MapObject& object = trip().mapObjects[i];
+    if ((object.name == "buoy" || object.name == "talk") && object.active) stop = i;
+  }
+  ASSERT_GE(stop, 0);
+  const MapObject& object = trip().mapObjects[stop];
+  trip().boatX = static_cast<float>(object.col * trip().tileWidth + (object.row % 2) * (trip().tileWidth / 2) +
+                                    trip().tileWidth / 2);
+  trip().boatY = static_cast<float>(object.row * (trip().tileHeight / 2) + trip().tileHeight / 2);
+  ASSERT_EQ(TileAt(trip(), Round(trip().boatX), Round(trip().boatY)), (TCell{object.col, object.row}));
+  host.Pass(interval);
+  EXPECT_EQ(host.pausesAnswered, 1);
+  EXPECT_EQ(object.active, 0);
+  EXPECT_TRUE(form->DXTimer.Enabled());
+
+  // The serpent comes up beside the boat and eats the catch.
+  trip().fishCaught = 2;
+  trip().poundsCaught = 7;
+  FishRecord& serpent = trip().monsters[0];
+  serpent.gone = false;
+  serpent.x = serpent.homeX = trip().boatX + 30;
+  serpent.y = serpent.homeY = trip().boatY;
+  host.Pass(interval);
+  EXPECT_EQ(host.pausesAnswered, 2);
+  EXPECT_TRUE(serpent.gone);
+  EXPECT_EQ(trip().fishCaught, 0);
+  EXPECT_EQ(trip().message, "THE SERPENT ATE YOUR FISH");
+  Passes(1);
+  Shot("eaten");
   EXPECT_TRUE(host.Messages().empty());
 }
 
