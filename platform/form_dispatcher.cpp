@@ -24,14 +24,19 @@ void TFormDispatcher::Start() {
   Guard([this] { form_.FormShow(); });
 }
 
+// A control that was hidden or disabled since it took the focus no longer holds it.
+bool TFormDispatcher::ControlHasFocus() const {
+  return focused_ && focused_->Showing() && focused_->EffectivelyEnabled();
+}
+
 void TFormDispatcher::KeyDown(int key, TShiftState shift) {
   if (Modal()) return;
-  if (form_.KeyPreview || !focused_) Guard([&] { form_.FormKeyDown(key, shift); });
+  if (form_.KeyPreview || !ControlHasFocus()) Guard([&] { form_.FormKeyDown(key, shift); });
 }
 
 void TFormDispatcher::KeyUp(int key, TShiftState shift) {
   if (Modal()) return;
-  if (form_.KeyPreview || !focused_) Guard([&] { form_.FormKeyUp(key, shift); });
+  if (form_.KeyPreview || !ControlHasFocus()) Guard([&] { form_.FormKeyUp(key, shift); });
 }
 
 void TFormDispatcher::MouseMove(int x, int y) {

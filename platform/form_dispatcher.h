@@ -65,6 +65,7 @@ class TFormDispatcher {
 
  private:
   bool Accepts(const TControl& control) const;
+  bool ControlHasFocus() const;
 
   TForm& form_;
   THost& host_;

@@ -190,6 +190,8 @@ void TSdlHost::BuildUi(TForm* form, bool menus) {
   if (menus && view_) {
     view_->Draw(*form, mouse_, now / 1000.0, actions_);
     if (dispatcher_) dispatcher_->SetFocused(view_->FocusedEdit());
+  } else if (dispatcher_) {
+    dispatcher_->SetFocused(nullptr);  // no control keeps the focus while play has the screen
   }
   if (!modals_.empty()) modals_.back()->Draw();
   ImGui::End();

@@ -169,7 +169,7 @@ TEST_F(HeadlessHostTest, KeysReachTheFormAndTypedTextReachesTheEdit) {
   host.PressKey(VK_ESCAPE);
   host.Step();
   EXPECT_EQ(form.keys.size(), 1u);
-  host.Dispatcher().SetFocused(nullptr);
+  form.name.Hide();  // a hidden edit loses the focus
   host.PressKey(VK_ESCAPE);
   host.Step();
   EXPECT_EQ(form.keys.back(), VK_ESCAPE);
