@@ -170,3 +170,61 @@ TEST_F(FormsTest, ShowingDrawAreaIsFoundOnlyWhenVisible) {
 }
 
 }  // namespace
+
+namespace {
+
+struct FormTreeTest : ::testing::Test {
+  TNullHost host;
+  TForm form{host};
+};
+
+TEST_F(FormTreeTest, NestedContainersAddUpAndCannotHoldTheirAncestors) {
+  auto& outer = form.Add<TPanel>("outer");
+  outer.SetBounds(10, 20, 300, 300);
+  auto& inner = form.Add<TGroupBox>("inner", &outer);
+  inner.SetBounds(5, 6, 100, 100);
+  auto& label = form.Add<TLabel>("label", &inner);
+  label.SetBounds(1, 2, 30, 10);
+  EXPECT_EQ(label.ScreenRect(), Bounds(16, 28, 30, 10));
+  outer.SetParent(&label);  // would make a loop: refused
+  EXPECT_EQ(outer.Parent(), &form);
+  label.SetParent(&outer);
+  EXPECT_EQ(label.ScreenRect(), Bounds(11, 22, 30, 10));
+  EXPECT_TRUE(inner.Children().empty());
+  inner.SendToBack();
+  EXPECT_EQ(outer.Children().front(), &inner);
+  outer.Enabled = false;
+  EXPECT_FALSE(label.EffectivelyEnabled());
+}
+
+TEST_F(FormTreeTest, ImagePlacesItsPictureByStretchAndCenter) {
+  auto& image = form.Add<TImage>("player1");
+  image.SetBounds(10, 10, 120, 120);
+  TPicture portrait;
+  portrait.Width = 40;
+  portrait.Height = 20;
+  portrait.Pixels.assign(800, 0);
+  const uint32_t before = image.PictureVersion();
+  image.SetPicture(portrait);
+  EXPECT_NE(image.PictureVersion(), before);
+  EXPECT_EQ(image.PictureRect(), Bounds(10, 10, 40, 20));
+  image.Center = true;
+  EXPECT_EQ(image.PictureRect(), Bounds(50, 60, 40, 20));
+  image.Stretch = true;
+  EXPECT_EQ(image.PictureRect(), Bounds(10, 10, 120, 120));
+}
+
+TEST_F(FormTreeTest, HotButtonsPointWithAHandAndCloseIsARequest) {
+  auto& hot = form.Add<TCoolButton>("quit");
+  EXPECT_EQ(hot.Cursor, TCursorShape::HandPoint);
+  int clicks = 0;
+  hot.OnClick = [&] {
+    ++clicks;
+    form.Close();
+  };
+  hot.Click();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(form.CloseRequested());
+}
+
+}  // namespace
