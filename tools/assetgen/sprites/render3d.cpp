@@ -85,7 +85,7 @@ void Rasterize(const Model& model, const Camera& cam, Buffers& buf) {
         if (d <= buf.depth[idx]) continue;
         buf.depth[idx] = d;
         const Vec3 n = p.n[0] * b[0] + p.n[1] * b[1] + p.n[2] * b[2];
-        buf.color[idx] = Light(t.Color, t.Shine, n);
+        buf.color[idx] = t.Glow ? (t.Color | 0xFF000000u) : Light(t.Color, t.Shine, n);
       }
     }
   }

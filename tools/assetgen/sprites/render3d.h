@@ -33,6 +33,7 @@ struct Triangle {
   Vertex V[3];
   uint32_t Color = 0;
   double Shine = 0;  // strength of the sun's highlight, 0..1
+  bool Glow = false;  // drawn in its own colour, unlit (eyes that shine)
 };
 
 struct Segment {

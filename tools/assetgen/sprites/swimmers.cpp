@@ -15,17 +15,21 @@ constexpr double kPi = 3.14159265358979323846;
 
 Model FishModel() {
   Model m;
-  const uint32_t back = Rgb(86, 128, 70), belly = Rgb(214, 206, 150), fin = Rgb(120, 150, 84);
-  AddEllipsoid(m, {0, 0, 0}, {7.5, 2.6, 2.9}, back, 0.5, 14, 8);
-  AddEllipsoid(m, {0.5, 0, -0.8}, {6.6, 2.45, 2.2}, belly, 0.3, 14, 8);
-  // A dark stripe along each flank, then the forked tail, the dorsal fin and the eyes.
-  AddEllipsoid(m, {-0.5, 0, 0.2}, {5.8, 2.7, 0.6}, Rgb(60, 90, 52), 0.3, 12, 4);
-  AddPolygon(m, {{-6.0, 0, 0.3}, {-11.5, 0, 4.0}, {-9.6, 0, 0}}, fin, 0.2);
-  AddPolygon(m, {{-6.0, 0, -0.3}, {-9.6, 0, 0}, {-11.5, 0, -4.0}}, fin, 0.2);
-  AddPolygon(m, {{3.0, 0, 2.4}, {-3.5, 0, 5.0}, {-3.0, 0, 2.5}}, fin, 0.2);
+  const uint32_t back = Rgb(96, 140, 76), belly = Rgb(222, 214, 156), fin = Rgb(150, 176, 96);
+  AddEllipsoid(m, {0, 0, 0}, {7.5, 2.9, 2.4}, back, 0.5, 14, 8);
+  AddEllipsoid(m, {0.5, 0, -0.5}, {6.6, 2.7, 1.9}, belly, 0.3, 14, 8);
+  // A broad forked tail spread flat enough to read from above, a low dorsal fin and side fins.
+  AddPolygon(m, {{-6.2, 0, 0.2}, {-12.0, -4.2, 1.4}, {-10.2, 0, 0.6}}, fin, 0.2);
+  AddPolygon(m, {{-6.2, 0, 0.2}, {-10.2, 0, 0.6}, {-12.0, 4.2, 1.4}}, fin, 0.2);
+  AddPolygon(m, {{2.5, 0, 2.2}, {-3.5, 0, 3.8}, {-3.0, 0, 2.2}}, fin, 0.2);
   for (double side : {-1.0, 1.0}) {
-    AddEllipsoid(m, {4.6, side * 1.7, 0.7}, {0.8, 0.6, 0.8}, Rgb(30, 30, 36), 0.8, 6, 4);
-    AddPolygon(m, {{2.5, side * 2.0, -1.0}, {0.0, side * 4.8, -1.6}, {0.5, side * 2.2, -1.6}}, fin, 0.2);
+    AddPolygon(m, {{2.0, side * 2.2, -0.4}, {-1.0, side * 5.0, -0.2}, {0.0, side * 2.4, -0.6}}, fin, 0.2);
+    // Golden eyes near the snout, bright enough to show which way the fish swims.
+    Model eye;
+    AddEllipsoid(eye, {4.8, side * 1.75, 0.6}, {1.2, 0.8, 1.1}, Rgb(255, 196, 40), 0, 6, 4);
+    for (Triangle& t : eye.Triangles) t.Glow = true;
+    m.Append(eye);
+    AddEllipsoid(m, {5.2, side * 1.95, 0.6}, {0.6, 0.55, 0.65}, Rgb(20, 20, 26), 0.6, 6, 4);
   }
   return m;
 }
@@ -39,10 +43,14 @@ void AddChain(Model& m, const std::vector<Vec3>& path, const std::vector<double>
   }
 }
 
+// Glowing yellow eyes with slit pupils, so a monster's gaze reads even at sprite size.
 void AddEyes(Model& m, Vec3 at, double spread, double r) {
   for (double side : {-1.0, 1.0}) {
-    AddEllipsoid(m, at + Vec3{0, side * spread, 0}, {r, r, r}, Rgb(250, 220, 60), 0.9, 8, 5);
-    AddEllipsoid(m, at + Vec3{r * 0.6, side * spread, 0}, {r * 0.5, r * 0.5, r * 0.6},
+    Model eye;
+    AddEllipsoid(eye, at + Vec3{0, side * spread, 0}, {r, r, r}, Rgb(255, 226, 60), 0, 8, 5);
+    for (Triangle& t : eye.Triangles) t.Glow = true;
+    m.Append(eye);
+    AddEllipsoid(m, at + Vec3{r * 0.75, side * spread, 0}, {r * 0.35, r * 0.3, r * 0.7},
                  Rgb(20, 20, 24), 0.5, 6, 4);
   }
 }
@@ -93,7 +101,7 @@ Model SerpentModel(bool attack, uint32_t skin, uint32_t belly, bool horns) {
   AddChain(m, {{6, 0, -0.8}, neckMid, headAt}, {3.4, 3.0, 2.8}, skin, 0.6);
   AddEllipsoid(m, headAt + Vec3{0, 0, 0.4}, {3.8, 3.0, 2.8}, skin, 0.6, 12, 6);
   AddJaws(m, headAt + Vec3{1.5, 0, 0}, 7.0, 2.3, attack ? 0.9 : 0.0, skin, belly);
-  AddEyes(m, headAt + Vec3{1.8, 0, 2.3}, 1.8, 0.9);
+  AddEyes(m, headAt + Vec3{1.2, 0, 2.4}, 2.0, 1.35);
   // A fin crest along the neck, horns for the old lake monster.
   for (int i = 0; i < 3; ++i) {
     const Vec3 base = headAt + (neckMid - headAt) * (0.3 + 0.35 * i) + Vec3{0, 0, 2.4};
@@ -119,11 +127,11 @@ Model GatorModel(bool attack) {
       AddBox(m, {7 - 2.6 * i, side * 1.6, 2.8}, {0.8, 0.6, 0.7}, dark, 0.3);
     }
   }
-  // Tail swinging a little to one side.
+  // Tail swinging to one side, lashing hard when it attacks.
   std::vector<Vec3> tail;
   std::vector<double> radii;
   for (int i = 0; i <= 8; ++i) {
-    tail.push_back({-9 - 2.6 * i, 1.8 * std::sin(i * 0.45), 0.3});
+    tail.push_back({-9 - 2.6 * i, (attack ? 4.5 : 1.8) * std::sin(i * 0.45), attack ? 0.3 + 0.25 * i : 0.3});
     radii.push_back(3.2 - 0.33 * i);
   }
   AddChain(m, tail, radii, skin, 0.5);
@@ -133,13 +141,17 @@ Model GatorModel(bool attack) {
     }
   }
   // Head: long snout; when attacking it lunges up with the jaws wide.
-  const Vec3 hinge = attack ? Vec3{11, 0, 3.5} : Vec3{10.5, 0, 1.0};
+  const Vec3 hinge = attack ? Vec3{11, 0, 5.5} : Vec3{10.5, 0, 1.0};
   Model head;
   AddEllipsoid(head, hinge + Vec3{0, 0, 0.5}, {3.5, 3.6, 2.2}, skin, 0.5, 12, 6);
-  AddJaws(head, hinge + Vec3{1.5, 0, 0}, 11, 2.6, attack ? 0.8 : 0.0, skin, belly);
-  AddEyes(head, hinge + Vec3{0.5, 0, 2.0}, 1.9, 0.9);
-  if (attack) Pitch(head, -0.25, hinge);
+  AddJaws(head, hinge + Vec3{1.5, 0, 0}, 11, 2.6, attack ? 1.0 : 0.0, skin, belly);
+  AddEyes(head, hinge + Vec3{0.5, 0, 2.2}, 2.1, 1.35);
+  if (attack) Pitch(head, -0.4, hinge);
   m.Append(head);
+  if (attack) {
+    // The front of the body heaves out of the water behind the lunging head.
+    AddEllipsoid(m, {7, 0, 2.2}, {5, 4.4, 2.8}, skin, 0.5, 12, 6);
+  }
   return m;
 }
 
@@ -154,7 +166,7 @@ Model KrakenModel(bool attack) {
     AddEllipsoid(m, {-3 + 3 * std::cos(a), 5.4 * std::sin(a) * 0.9, (attack ? 8.0 : 5.0) + std::cos(a * 2)},
                  {1.1, 1.1, 1.0}, spots, 0.3, 6, 4);
   }
-  AddEyes(m, {5.0, 0, attack ? 6.5 : 3.8}, 3.2, 1.4);
+  AddEyes(m, {5.2, 0, attack ? 7.0 : 4.4}, 3.0, 1.9);
   // Eight arms: spread on the water, or raised and curling towards the boat.
   for (int k = 0; k < 8; ++k) {
     const double base = (k + 0.5) * 2 * kPi / 8;

@@ -1,0 +1,156 @@
+// dxlib sheet FILE OUT.png: a contact sheet of an image library. Every item gets a heading with
+// its name, size and pattern count, then its patterns in order, each labelled with its index.
+// Pixels that the colour key hides in play (compared as the 16-bit surface sees them) show a grey
+// checkerboard, so what is drawn and what is not can be told apart.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "media/errors.h"
+#include "tools/dxlib/command.h"
+#include "tools/dxlib/library_file.h"
+#include "tools/dxlib/png_file.h"
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#include "stb_easy_font.h"
+#pragma GCC diagnostic pop
+
+namespace {
+
+constexpr int kSheetWidth = 1024;      // at least; wider when one pattern needs more
+constexpr int kPad = 6;
+constexpr int kLabelHeight = 12;       // one line of the built-in label font
+constexpr int kMaxPatternsShown = 1024;  // per item; the heading says how many were left out
+constexpr int64_t kMaxSheetPixels = 64 << 20;
+
+constexpr uint32_t kBackground = 0xE4E4E0;
+constexpr uint32_t kInk = 0x202028;
+constexpr uint32_t kCheckerA = 0xB4BCC4, kCheckerB = 0x9CA4AC;
+
+// One 16-bit pixel as the drawing device makes it from a 0x00RRGGBB colour.
+uint16_t To565(uint32_t rgb) {
+  return static_cast<uint16_t>((((rgb >> 19) & 31) << 11) | (((rgb >> 10) & 63) << 5) | ((rgb >> 3) & 31));
+}
+
+struct Layout {
+  int CellWidth = 0, CellHeight = 0, Columns = 1, Shown = 0, Rows = 0;
+  int Height() const { return kLabelHeight + kPad + Rows * CellHeight; }
+};
+
+Layout LayoutOf(const TPictureCollectionItem& item, int sheetWidth) {
+  Layout l;
+  l.CellWidth = std::max(item.Width(), 24) + kPad;
+  l.CellHeight = item.Height() + kLabelHeight + kPad;
+  l.Columns = std::max(1, (sheetWidth - kPad) / l.CellWidth);
+  l.Shown = std::min(item.PatternTotal(), kMaxPatternsShown);
+  l.Rows = (l.Shown + l.Columns - 1) / l.Columns;
+  return l;
+}
+
+class Sheet {
+ public:
+  Sheet(int width, int height) {
+    picture_.Width = width;
+    picture_.Height = height;
+    picture_.Pixels.assign(static_cast<size_t>(width) * height, kBackground);
+  }
+
+  void Put(int x, int y, uint32_t rgb) {
+    if (x >= 0 && y >= 0 && x < picture_.Width && y < picture_.Height) {
+      picture_.Pixels[static_cast<size_t>(y) * picture_.Width + x] = rgb;
+    }
+  }
+
+  // Text in stb's small built-in font, whose quads cover whole pixels.
+  void Label(int x, int y, const std::string& text) {
+    std::vector<char> buffer(text.size() * 300 + 64);
+    std::string copy = text;
+    const int quads = stb_easy_font_print(static_cast<float>(x), static_cast<float>(y), copy.data(), nullptr,
+                                          buffer.data(), static_cast<int>(buffer.size()));
+    const float* v = reinterpret_cast<const float*>(buffer.data());
+    for (int q = 0; q < quads; ++q) {
+      const float* quad = v + q * 16;  // four vertices of x, y, z and a colour word
+      const int x0 = static_cast<int>(quad[0]), y0 = static_cast<int>(quad[1]);
+      const int x1 = static_cast<int>(quad[8]), y1 = static_cast<int>(quad[9]);
+      for (int py = y0; py < y1; ++py) {
+        for (int px = x0; px < x1; ++px) Put(px, py, kInk);
+      }
+    }
+  }
+
+  void Pattern(const TPictureCollectionItem& item, int index, int x, int y) {
+    const TRect r = item.PatternRect(index);
+    const TPicture& pic = item.Picture();
+    const TColor key = item.TransparentColor();
+    const uint32_t keyRgb = (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
+    const uint16_t key16 = To565(keyRgb);
+    for (int py = 0; py < r.Height(); ++py) {
+      for (int px = 0; px < r.Width(); ++px) {
+        const int sx = r.Left + px, sy = r.Top + py;
+        if (sx < 0 || sy < 0 || sx >= pic.Width || sy >= pic.Height) continue;
+        const uint32_t c = pic.At(sx, sy) & 0xFFFFFF;
+        const bool hidden = item.Transparent && key <= 0xFFFFFF && To565(c) == key16;
+        Put(x + px, y + py, hidden ? (((px >> 2) + (py >> 2)) % 2 ? kCheckerA : kCheckerB) : c);
+      }
+    }
+  }
+
+  const TPicture& Picture() const { return picture_; }
+
+ private:
+  TPicture picture_;
+};
+
+int RunSheet(const std::vector<std::string>& args, TCommandOutput& out) {
+  RequireArguments(args, 2);
+  TLoadedLibrary library;
+  LoadLibrary(args[0], library);
+  if (library.Kind != TLibraryKind::Image) throw EReadError(args[0] + " is not an image library");
+  const TPictureCollection& images = library.Images;
+
+  int width = kSheetWidth;
+  for (int i = 0; i < images.Count(); ++i) width = std::max(width, images.Items(i).Width() + 3 * kPad);
+  int64_t height = kPad;
+  std::vector<Layout> layouts;
+  for (int i = 0; i < images.Count(); ++i) {
+    layouts.push_back(LayoutOf(images.Items(i), width));
+    height += layouts.back().Height() + kPad;
+    if (height * width > kMaxSheetPixels) {
+      throw EStreamError(Fmt("The sheet of %s would be too large to write", args[0].c_str()));
+    }
+  }
+
+  Sheet sheet(width, static_cast<int>(height));
+  int y = kPad;
+  for (int i = 0; i < images.Count(); ++i) {
+    const TPictureCollectionItem& item = images.Items(i);
+    const Layout& l = layouts[i];
+    std::string heading = Fmt("%d  %s   %d x %d, %d pattern%s", i, item.Name().c_str(), item.Width(),
+                              item.Height(), item.PatternTotal(), item.PatternTotal() == 1 ? "" : "s");
+    if (l.Shown < item.PatternTotal()) heading += Fmt(" (first %d shown)", l.Shown);
+    sheet.Label(kPad, y, heading);
+    const int top = y + kLabelHeight + kPad;
+    for (int p = 0; p < l.Shown; ++p) {
+      const int cx = kPad + (p % l.Columns) * l.CellWidth;
+      const int cy = top + (p / l.Columns) * l.CellHeight;
+      sheet.Pattern(item, p, cx, cy);
+      sheet.Label(cx, cy + item.Height() + 1, std::to_string(p));
+    }
+    y += l.Height() + kPad;
+  }
+  WritePng(args[1], sheet.Picture());
+  out.Print("%s: %d items, %d x %d pixels\n", args[1].c_str(), images.Count(), width, static_cast<int>(height));
+  return 0;
+}
+
+const TCommandRegistrar kSheet({"sheet", "sheet FILE OUT.png",
+                                "draw every pattern of an image library on one labelled PNG",
+                                "sheet: each item gets a heading (index, name, pattern size, pattern count)\n"
+                                "  and its patterns in order, each labelled with its index. Pixels hidden\n"
+                                "  by the colour key (as a 16-bit surface sees them) show a grey\n"
+                                "  checkerboard. At most 1024 patterns of an item are drawn.\n",
+                                RunSheet});
+
+}  // namespace
