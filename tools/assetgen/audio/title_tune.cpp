@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -103,7 +104,8 @@ Track WhistleTrack(std::shared_ptr<Noise> noise) {
   };
   track.gain = 0.23;
   track.pan = 0.2;
-  AppendMelody(track.notes, kMelody, 0, 12, 1.0);
+  // The melody must fill the loop exactly, or the tune would stumble where it repeats.
+  if (AppendMelody(track.notes, kMelody, 0, 12, 1.0) != kBars * 4) throw std::logic_error("melody length");
   return track;
 }
 
