@@ -13,6 +13,11 @@ bool SameText(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+TControl::~TControl() {
+  if (parent_) std::erase(parent_->children_, this);
+  for (TControl* child : children_) child->parent_ = nullptr;
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
   Left = left;
   Top = top;

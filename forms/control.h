@@ -25,7 +25,8 @@ struct TFont {
 class TControl {
  public:
   explicit TControl(std::string name) : Name(std::move(name)) {}
-  virtual ~TControl() = default;
+  // Leaves its parent and lets go of its children, so the tree never points at a dead control.
+  virtual ~TControl();
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;
 

@@ -6,8 +6,7 @@ TForm::TForm(THost& host, std::string name) : TControl(std::move(name)), applica
   Color = clBlack;
 }
 
-// The owned controls go first, while the tree they point into still exists; no control touches
-// its parent when it is destroyed.
+// The owned controls go first, while the form they hang from is still whole.
 TForm::~TForm() { owned_.clear(); }
 
 void TForm::SetClientSize(int width, int height) {

@@ -4,7 +4,7 @@
 #include <imgui.h>
 #include <imgui_impl_sdlrenderer.h>
 
-#include <cstring>
+#include <algorithm>
 
 #include "media/pixel_format.h"
 #include "platform/form_dispatcher.h"

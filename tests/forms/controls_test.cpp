@@ -228,3 +228,22 @@ TEST_F(FormTreeTest, HotButtonsPointWithAHandAndCloseIsARequest) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ControlLifeTest, AControlLeavesTheTreeWhenDestroyed) {
+  TNullHost host;
+  TForm form(host);
+  auto& panel = form.Add<TPanel>("panel");
+  {
+    TLabel temporary("temporary");
+    temporary.SetParent(&panel);
+    TButton child("child");
+    child.SetParent(&temporary);
+    EXPECT_EQ(panel.Children().size(), 1u);
+  }
+  EXPECT_TRUE(panel.Children().empty());
+  EXPECT_EQ(form.FindControl("child"), nullptr);
+}
+
+}  // namespace
