@@ -88,7 +88,7 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder, TFormPicture
       optionsPanel(BuildOptionsPanel(*this)),
       lakePanel(BuildLakePanel(*this, pictures.Take("map"))),
       quitbox(AddBox(*this, "quitbox", "Quit Game?", 184, 152, 265, 129)),
-      quitText(AddLabel(*this, quitbox, "quittext", "Exit to system desktop?", 20, 38, 225, 20)),
+      quitText(AddLabel(*this, quitbox, "quittext", "Exit to system desktop?", 12, 38, 241, 20)),
       noquit(AddButton(*this, quitbox, "noquit", "Cancel", 24, 84, 97, 27)),
       okquit(AddButton(*this, quitbox, "okquit", "Ok", 144, 84, 97, 27)),
       loadingbox(AddBox(*this, "loadingbox", "Loading", 120, 160, 393, 97)),
@@ -112,6 +112,7 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder, TFormPicture
   SetClientSize(679, 480);
   Color = clBlack;
   KeyPreview = true;
+  quitText.Alignment = TAlignment::Center;
   loading.Font.Height = 21;
   DXDrawArea.SetBounds(0, 0, 640, 480);
   DXDrawArea.Hide();
@@ -159,6 +160,12 @@ void TMainForm::WireHandlers() {
   DXTimer.OnTimer = [this](int lagCount) { play.DXTimerTimer(lagCount); };
   DXCastTimer.OnTimer = [this](int lagCount) { play.DXCastTimerTimer(lagCount); };
 }
+
+std::string StatusText(const std::string& playerName, int32_t cash) {
+  return playerName + "    Cash: $" + std::to_string(cash);
+}
+
+void TMainForm::UpdateStatus() { status.Caption = StatusText(playerPanel.playername.Text(), trip->cash); }
 
 void TMainForm::FormCreate() {
   random.Randomize(Host().Clock());

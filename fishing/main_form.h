@@ -3,8 +3,9 @@
 // takes over. It owns every media component, the trip record and the play, and is the trip's host.
 //
 // The handlers are defined beside the concept they serve: the menu and the window's life here
-// (main_form.cpp), the options in options_panel.cpp, the angler and gear in player_panel.cpp, save
-// games in save_game.cpp, the lake list and lake details in lake_panel.cpp.
+// (main_form.cpp), the options in options_panel.cpp, the angler, gear and save games in
+// player_panel.cpp, the lake list and lake details in lake_panel.cpp. The file formats live apart
+// (options_panel.h, save_game.h, lake_catalogue.h), free of the form.
 #pragma once
 
 #include <memory>
@@ -67,7 +68,7 @@ class TMainForm : public TForm, public TTripHost {
   void defaultClick();   // every option back to its default, nothing written
   void applyClick();     // "Save Options": the seven options into "tarnhook.ini"
 
-  // The player panel (player_panel.cpp, save_game.cpp).
+  // The player panel (player_panel.cpp).
   void playernameChange();
   void playertabTabChanged();
   void upluresClick();

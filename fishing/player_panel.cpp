@@ -1,9 +1,12 @@
 #include "fishing/player_panel.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "fishing/gear_upgrades.h"
 #include "fishing/main_form.h"
+#include "fishing/save_game.h"
 
 TPlayerPanel BuildPlayerPanel(TForm& form, TPicture portrait) {
   auto& players = form.Add<TGroupBox>("players");
@@ -68,12 +71,6 @@ TPlayerPanel BuildPlayerPanel(TForm& form, TPicture portrait) {
                       gear, *luresbar, *uplures, *rodbar, *uprod, *boatbar, *upboat};
 }
 
-std::string StatusText(const std::string& playerName, int32_t cash) {
-  return playerName + "    Cash: $" + std::to_string(cash);
-}
-
-void TMainForm::UpdateStatus() { status.Caption = StatusText(playerPanel.playername.Text(), trip->cash); }
-
 void TMainForm::playernameChange() { UpdateStatus(); }
 
 void TMainForm::playertabTabChanged() {
@@ -129,5 +126,54 @@ void TMainForm::upboatClick() {
   if (BuyUpgrade(TGear::Boat, playerPanel.boatbar, playerPanel.upboat, trip->cash, Host())) {
     if (auto boat = BoatImageFor(playerPanel.boatbar.Position())) trip->boatImage = *boat;
   }
+  UpdateStatus();
+}
+
+void TMainForm::savebuttonClick() {
+  TFileDialog dialog;
+  dialog.Title = "Save game";
+  dialog.Filter = kSaveFilter;
+  dialog.DefaultExt = kSaveDefaultExt;
+  dialog.FileName = playerPanel.playername.Text() + ".sav";
+  if (!Host().SaveFileDialog(dialog)) return;
+  TSaveGame save;
+  save.name = playerPanel.playername.Text();
+  save.cash = trip->cash;
+  save.body = playerPanel.playertab.TabIndex();
+  save.level = trip->lakesOpen;
+  save.boat = playerPanel.boatbar.Position();
+  save.rod = playerPanel.rodbar.Position();
+  save.lures = playerPanel.luresbar.Position();
+  WriteSaveGame(dialog.FileName, save);
+}
+
+void TMainForm::loadbuttonClick() {
+  TPlayerPanel& panel = playerPanel;
+  TFileDialog dialog;
+  dialog.Title = "Load game";
+  dialog.Filter = kSaveFilter;
+  dialog.DefaultExt = kSaveDefaultExt;
+  dialog.FileName = panel.playername.Text() + ".sav";
+  if (Host().OpenFileDialog(dialog)) {
+    const TSaveGame save = ReadSaveGame(dialog.FileName);
+    panel.playername.SetText(save.name);
+    trip->cash = save.cash;
+    panel.playertab.SetTabIndex(save.body);
+    trip->lakesOpen = save.level;
+    panel.boatbar.SetPosition(save.boat);
+    panel.rodbar.SetPosition(save.rod);
+    panel.luresbar.SetPosition(save.lures);
+  }
+  // Whether or not a file was read, the panel follows the values it holds.
+  if (auto boat = BoatImageFor(panel.boatbar.Position())) trip->boatImage = *boat;
+  if (auto caption = UpgradeCaption(TGear::Lures, panel.luresbar.Position())) panel.uplures.Caption = *caption;
+  if (auto caption = UpgradeCaption(TGear::Rod, panel.rodbar.Position())) panel.uprod.Caption = *caption;
+  if (auto caption = UpgradeCaption(TGear::Boat, panel.boatbar.Position())) panel.upboat.Caption = *caption;
+
+  FillLakeList();
+  TListBox& lakes = lakePanel.lakes;
+  const int64_t last = std::min<int64_t>(trip->lakesOpen, int64_t{lakes.Count()} - 1);
+  lakes.SetItemIndex(last >= 0 ? static_cast<int>(last) : -1);
+  if (lakes.ItemIndex() >= 0) lakesClick();
   UpdateStatus();
 }

@@ -1,14 +1,10 @@
 #include "fishing/save_game.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "fishing/gear_upgrades.h"
 #include "fishing/ini_text.h"
-#include "fishing/main_form.h"
 #include "media/ini_file.h"
 
 namespace {
@@ -49,53 +45,4 @@ void WriteSaveGame(const std::string& path, const TSaveGame& save) {
                 {"Boat", std::to_string(save.boat)},
                 {"Rod", std::to_string(save.rod)},
                 {"Lures", std::to_string(save.lures)}});
-}
-
-void TMainForm::savebuttonClick() {
-  TFileDialog dialog;
-  dialog.Title = "Save game";
-  dialog.Filter = kSaveFilter;
-  dialog.DefaultExt = kSaveDefaultExt;
-  dialog.FileName = playerPanel.playername.Text() + ".sav";
-  if (!Host().SaveFileDialog(dialog)) return;
-  TSaveGame save;
-  save.name = playerPanel.playername.Text();
-  save.cash = trip->cash;
-  save.body = playerPanel.playertab.TabIndex();
-  save.level = trip->lakesOpen;
-  save.boat = playerPanel.boatbar.Position();
-  save.rod = playerPanel.rodbar.Position();
-  save.lures = playerPanel.luresbar.Position();
-  WriteSaveGame(dialog.FileName, save);
-}
-
-void TMainForm::loadbuttonClick() {
-  TPlayerPanel& panel = playerPanel;
-  TFileDialog dialog;
-  dialog.Title = "Load game";
-  dialog.Filter = kSaveFilter;
-  dialog.DefaultExt = kSaveDefaultExt;
-  dialog.FileName = panel.playername.Text() + ".sav";
-  if (Host().OpenFileDialog(dialog)) {
-    const TSaveGame save = ReadSaveGame(dialog.FileName);
-    panel.playername.SetText(save.name);
-    trip->cash = save.cash;
-    panel.playertab.SetTabIndex(save.body);
-    trip->lakesOpen = save.level;
-    panel.boatbar.SetPosition(save.boat);
-    panel.rodbar.SetPosition(save.rod);
-    panel.luresbar.SetPosition(save.lures);
-  }
-  // Whether or not a file was read, the panel follows the values it holds.
-  if (auto boat = BoatImageFor(panel.boatbar.Position())) trip->boatImage = *boat;
-  if (auto caption = UpgradeCaption(TGear::Lures, panel.luresbar.Position())) panel.uplures.Caption = *caption;
-  if (auto caption = UpgradeCaption(TGear::Rod, panel.rodbar.Position())) panel.uprod.Caption = *caption;
-  if (auto caption = UpgradeCaption(TGear::Boat, panel.boatbar.Position())) panel.upboat.Caption = *caption;
-
-  FillLakeList();
-  TListBox& lakes = lakePanel.lakes;
-  const int64_t last = std::min<int64_t>(trip->lakesOpen, int64_t{lakes.Count()} - 1);
-  lakes.SetItemIndex(last >= 0 ? static_cast<int>(last) : -1);
-  if (lakes.ItemIndex() >= 0) lakesClick();
-  UpdateStatus();
 }
