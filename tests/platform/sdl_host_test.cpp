@@ -46,7 +46,8 @@ TBmp ReadBmp(const std::string& path) {
 // A menu with most control kinds, and a script that a timer plays through the real event queue.
 class TSmokeForm : public TForm {
  public:
-  explicit TSmokeForm(TSdlHost& host) : TForm(host), sdlHost(host), script(Application(), false) {
+  TSmokeForm(TSdlHost& host, std::string shotPath)
+      : TForm(host), sdlHost(host), shot(std::move(shotPath)), script(Application(), false) {
     SetClientSize(640, 480);
     KeyPreview = true;
     backdrop.SetBounds(0, 0, 640, 480);
@@ -84,6 +85,33 @@ class TSmokeForm : public TForm {
     status.Font.Height = 21;
     hot.SetBounds(500, 20, 60, 40);
     hot.Hint = "Exit to desktop.";
+    options.SetBounds(360, 40, 260, 330);
+    options.Caption = "Sound";
+    soundOn.SetBounds(12, 20, 100, 17);
+    soundOn.Caption = "Sound ON";
+    soundOff.SetBounds(12, 40, 100, 17);
+    soundOff.Caption = "Sound OFF";
+    soundOff.SetChecked(true);
+    bgsound.SetBounds(130, 20, 120, 17);
+    bgsound.Caption = "Background Sounds";
+    bgsound.SetChecked(true);
+    speed.SetBounds(12, 64, 140, 21);
+    speed.SetItems({"30FPS", "60FPS", "As fast as possible"});
+    speed.SetItemIndex(2);
+    tabs.SetBounds(12, 94, 150, 120);
+    tabs.SetTabs({"Man", "Boy"});
+    tabs.SetTabIndex(0);
+    portrait.SetBounds(10, 30, 40, 40);
+    portrait.Center = true;
+    TPicture face;
+    face.Width = 24;
+    face.Height = 24;
+    face.Pixels.assign(24 * 24, 0xE0B080);
+    portrait.SetPicture(face);
+    info.SetBounds(12, 222, 236, 96);
+    info.Lines = {"<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<", " Choose a lake from the list on the left",
+                  "<<<<<<<<<<<<<<<<<<<<<<<<<<<<<<", "", "As you complete lakes and win prize ",
+                  "money, more lakes will be made ", "available.... "};
     script.ActiveOnly = false;
     script.SetInterval(20);
     script.OnTimer = [this](int) { Step(); };
@@ -112,13 +140,14 @@ class TSmokeForm : public TForm {
         PostKey(VK_RETURN, true);
         throw EDXDrawError("Shown and answered");
       case 27: PostKey(VK_RETURN, false); break;
-      case 29: if (const char* shot = std::getenv("TH_SMOKE_SHOT")) sdlHost.CaptureNextFrame(shot); break;
+      case 29: sdlHost.CaptureNextFrame(shot); break;
       case 31: Close(); break;
       default: break;
     }
   }
 
   TSdlHost& sdlHost;
+  std::string shot;
   TImage& backdrop = Add<TImage>("backdrop");
   TGroupBox& box = Add<TGroupBox>("box");
   TButton& ok = Add<TButton>("ok", &box);
@@ -130,6 +159,14 @@ class TSmokeForm : public TForm {
   TButton& flat = Add<TButton>("flat", &box);
   TPanel& status = Add<TPanel>("status");
   TCoolButton& hot = Add<TCoolButton>("hot");
+  TGroupBox& options = Add<TGroupBox>("options");
+  TRadioButton& soundOn = Add<TRadioButton>("soundon", &options);
+  TRadioButton& soundOff = Add<TRadioButton>("soundoff", &options);
+  TCheckBox& bgsound = Add<TCheckBox>("bgsound", &options);
+  TComboBox& speed = Add<TComboBox>("speed", &options);
+  TTabControl& tabs = Add<TTabControl>("playertab", &options);
+  TImage& portrait = Add<TImage>("player1", &tabs);
+  TMemo& info = Add<TMemo>("lakeinfo", &options);
   TDXTimer script;
   int ticks = 0;
   int okClicks = 0;
@@ -143,10 +180,9 @@ TEST(SdlHostTest, RunsAMenuThroughTheRealLoopOnTheDummyDrivers) {
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   const std::string shot = testing::TempDir() + "sdl_smoke.bmp";
   std::remove(shot.c_str());
-  setenv("TH_SMOKE_SHOT", shot.c_str(), 1);
 
   TSdlHost host("Smoke", true);
-  TSmokeForm form(host);
+  TSmokeForm form(host, shot);
   EXPECT_EQ(host.Run(form), 0);
   EXPECT_EQ(form.ticks, 31);
   EXPECT_EQ(form.okClicks, 1);
