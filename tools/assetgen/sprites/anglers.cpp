@@ -66,6 +66,9 @@ Model FigureModel(const Figure& f, int frame) {
   // Head with nose and hair.
   AddEllipsoid(m, {0.3, 0, 33.6}, {3.6, 3.4, 3.9}, f.Skin, 0.2, 12, 8);
   AddEllipsoid(m, {3.7, 0, 33.2}, {1.0, 0.8, 0.9}, Shade(f.Skin, 0.92), 0.1, 6, 4);
+  for (double side : {-1.0, 1.0}) {
+    AddEllipsoid(m, {3.35, side * 1.45, 34.1}, {0.5, 0.55, 0.6}, Rgb(40, 30, 26), 0.2, 6, 4);
+  }
   AddEllipsoid(m, {-0.8, 0, 34.4}, {3.3, 3.5, 3.2}, f.Hair, 0.1, 12, 8);
   if (f.Ponytail) {
     AddEllipsoid(m, {-4.2, 0, 31.5}, {1.8, 1.6, 3.6}, f.Hair, 0.2, 8, 6);
@@ -74,13 +77,13 @@ Model FigureModel(const Figure& f, int frame) {
     case Hat::Cap:
       AddEllipsoid(m, {0.1, 0, 36.0}, {3.9, 3.8, 2.5}, f.HatColor, 0.2, 12, 6);
       AddBox(m, {0.1, 0, 35.4}, {3.9, 3.8, 0.5}, f.HatBand, 0.1);
-      AddPolygon(m, {{3.0, -3.2, 35.3}, {3.0, 3.2, 35.3}, {7.6, 2.4, 34.6}, {7.6, -2.4, 34.6}},
+      AddPolygon(m, {{3.0, -3.2, 35.6}, {3.0, 3.2, 35.6}, {6.6, 2.4, 35.2}, {6.6, -2.4, 35.2}},
                  f.HatColor, 0.1);
       break;
     case Hat::BallCap:
       AddEllipsoid(m, {0.1, 0, 36.0}, {3.8, 3.7, 2.7}, f.HatColor, 0.3, 12, 6);
-      AddPolygon(m, {{2.8, -3.0, 35.2}, {2.8, 3.0, 35.2}, {7.2, 2.2, 34.8}, {7.2, -2.2, 34.8}},
-                 f.HatBand, 0.1);
+      AddPolygon(m, {{2.8, -3.0, 35.6}, {2.8, 3.0, 35.6}, {6.0, 2.2, 35.4}, {6.0, -2.2, 35.4}},
+                 f.HatColor, 0.1);
       break;
     case Hat::StrawHat: {
       std::vector<Vec3> brim;
@@ -112,7 +115,7 @@ const std::vector<Figure>& Figures() {
       {"fishguy", 1.0, Rgb(228, 178, 138), Rgb(120, 166, 214), Rgb(104, 120, 70), Rgb(60, 70, 104),
        Rgb(214, 196, 150), Rgb(150, 60, 40), Rgb(110, 74, 46), Hat::Cap, false, kManWidth, kManHeight, 7.5},
       {"fishboy", 0.786, Rgb(196, 140, 100), Rgb(250, 204, 60), Rgb(250, 204, 60), Rgb(54, 92, 168),
-       Rgb(210, 40, 40), Rgb(236, 236, 236), Rgb(60, 40, 28), Hat::BallCap, false, kKidWidth, kKidHeight, 8.5},
+       Rgb(210, 40, 40), Rgb(210, 40, 40), Rgb(60, 40, 28), Hat::BallCap, false, kKidWidth, kKidHeight, 8.5},
       {"fishgirl", 0.786, Rgb(236, 190, 150), Rgb(236, 100, 150), Rgb(236, 100, 150), Rgb(70, 150, 170),
        Rgb(236, 210, 120), Rgb(220, 70, 90), Rgb(150, 84, 40), Hat::StrawHat, true, kKidWidth, kKidHeight, 8.5},
   };

@@ -85,18 +85,21 @@ void Lake(cairo_t* cr, int w, int h, double horizon, int seed) {
   }
 }
 
-// The speedboat with the angler casting, three times life size.
-Image BigBoat(int w, int h) {
+// The speedboat with the angler casting, larger than life; tipX, tipY receive where the rod's
+// tip lands on the picture.
+Image BigBoat(int w, int h, double& tipX, double& tipY) {
   Model m = BoatShape(3, false);
-  m.Append(AnglerShape(0, 4));
-  ScaleModel(m, 3.0);
+  const Model angler = AnglerShape(0, 4);
+  m.Append(angler);
+  ScaleModel(m, 3.4);
   Camera cam;
   cam.Heading = 36;
   cam.Width = w;
   cam.Height = h;
-  cam.OriginX = w * 0.45;
-  cam.OriginY = h * 0.78;
+  cam.OriginX = w * 0.42;
+  cam.OriginY = h * 0.8;
   cam.HideBelowZ = 0;
+  Project(cam, angler.Lines.front().B * 3.4, tipX, tipY);
   return Render(m, cam);
 }
 
@@ -124,8 +127,16 @@ Image Title() {
   SetColor(cr, 0xE8F6FF);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
-  const Image boat = BigBoat(300, 240);
-  c.Paint(boat, 90, 218);
+  double tipX = 0, tipY = 0;
+  const Image boat = BigBoat(320, 260, tipX, tipY);
+  c.Paint(boat, 60, 206);
+  // The line from the rod to the fish's mouth, sagging a little.
+  const double mouthX = 470 + 43 * std::cos(-0.5), mouthY = 320 + 43 * std::sin(-0.5);
+  cairo_move_to(cr, 60 + tipX, 206 + tipY);
+  cairo_curve_to(cr, 60 + tipX + 60, 206 + tipY + 10, mouthX - 50, mouthY - 10, mouthX, mouthY);
+  SetColor(cr, 0xF8F8FF, 0.9);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
   // The game's name, big, with a deep outline and a drop shadow.
   UseFace(cr, Face::SerifBold, 92);
   cairo_save(cr);

@@ -87,12 +87,13 @@ Model SerpentModel(bool attack, uint32_t skin, uint32_t belly, bool horns) {
   std::vector<Vec3> path;
   std::vector<double> radii;
   // Humps along the back, rising higher when it strikes.
-  const double lift = attack ? 1.6 : 0.0;
-  for (int i = 0; i <= 14; ++i) {
-    const double x = 6 - 2.5 * i;
-    const double z = (2.6 + lift) * std::sin(i * 0.75) - 0.8;
-    path.push_back({x, 0.8 * std::sin(i * 0.4), z});
-    radii.push_back(3.6 - 0.2 * i);
+  // Three arches of the body break the surface one behind the other.
+  const double lift = attack ? 1.5 : 0.0;
+  for (int i = 0; i <= 18; ++i) {
+    const double x = 6 - 2.0 * i;
+    const double z = (4.2 + lift) * std::sin(i * 0.62) - 1.6;
+    path.push_back({x, 1.0 * std::sin(i * 0.3), z});
+    radii.push_back(3.2 - 0.13 * i);
   }
   AddChain(m, path, radii, skin, 0.6);
   // Neck and head: low over the water, or reared up with the jaws open.
@@ -216,7 +217,7 @@ TPictureItemData MakeFish() {
 
 Image MonsterCloseUp(const std::string& kind, int w, int h) {
   Model m = MonsterModel(kind, true);
-  ScaleModel(m, 3.4);
+  ScaleModel(m, 4.2);
   Camera cam;
   cam.Heading = 88;
   cam.Width = w;
