@@ -22,6 +22,16 @@ void SetVisible(bool visible, TControls&... controls) {
   ((controls.Visible = visible), ...);
 }
 
+// Sounds of the menus. A library that start-up could not load (already reported then) leaves the
+// menus silent instead of raising an error on every click.
+void PlaySound(TDXWaveList& library, const char* name) {
+  if (library.Items.IndexOf(name) >= 0) library.Items.Find(name).Play();
+}
+
+void StopSound(TDXWaveList& library, const char* name) {
+  if (library.Items.IndexOf(name) >= 0) library.Items.Find(name).Stop();
+}
+
 TImage& AddPicture(TForm& form, const char* name, TPicture picture, int width, int height) {
   auto& image = form.Add<TImage>(name);
   image.SetBounds(0, 0, width, height);
@@ -220,25 +230,21 @@ void TMainForm::DXDrawInitialize() {
   play.ResetForDevice();
   UpdateStatus();
   if (optionsPanel.soundon.Checked()) DXSound.Initialize();
-  // Without its library (start-up stopped at a missing sound file, already reported) the title
-  // shows in silence rather than with a second error.
-  if (title.Visible && optionsPanel.bgsound.Checked() && background.Items.IndexOf("music") >= 0) {
-    background.Items.Find("music").Play();
-  }
+  if (title.Visible && optionsPanel.bgsound.Checked()) PlaySound(background, "music");
 }
 
 void TMainForm::DXDrawFinalize() { play.DXDrawFinalize(); }
 
 void TMainForm::titleClick() {
   quitbox.Hide();
-  if (background.Items.IndexOf("music") >= 0) background.Items.Find("music").Stop();
+  StopSound(background, "music");
   title.Hide();
   SetVisible(true, image, playerPanel.players, player, status, option, go, quit);
 }
 
 void TMainForm::playerClick() {
   quitbox.Hide();
-  sounds.Items.Find("cast").Play();
+  PlaySound(sounds, "cast");
   lakePanel.tarnhook.Hide();
   optionsPanel.options.Hide();
   playerPanel.players.SetPosition(48, 96);
@@ -247,7 +253,7 @@ void TMainForm::playerClick() {
 
 void TMainForm::optionClick() {
   quitbox.Hide();
-  sounds.Items.Find("cast").Play();
+  PlaySound(sounds, "cast");
   playerPanel.players.Hide();
   lakePanel.tarnhook.Hide();
   optionsPanel.options.SetPosition(48, 96);
@@ -256,7 +262,7 @@ void TMainForm::optionClick() {
 
 void TMainForm::showgoClick() {
   quitbox.Hide();
-  sounds.Items.Find("cast").Play();
+  PlaySound(sounds, "cast");
   playerPanel.players.Hide();
   optionsPanel.options.Hide();
   lakePanel.tarnhook.SetPosition(48, 96);
@@ -264,7 +270,7 @@ void TMainForm::showgoClick() {
 }
 
 void TMainForm::quitClick() {
-  sounds.Items.Find("cast").Play();
+  PlaySound(sounds, "cast");
   quitbox.Show();
 }
 

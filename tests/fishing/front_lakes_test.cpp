@@ -148,3 +148,46 @@ TEST_F(FrontLakesTest, RefillAfterATripKeepsTheLakeOnShowSelected) {
 
 }  // namespace
 }  // namespace front_test
+
+namespace front_test {
+namespace {
+
+// The generated program folder, seen through links from a folder of the test's own so that nothing
+// the form might write lands in the build's data.
+TEST(FrontShippedData, EveryCatalogueLakeShowsItsDescriptionAndMap) {
+  const std::filesystem::path data = std::filesystem::path(TH_BIN_DIR) / "tarnhook";
+  if (!std::filesystem::exists(data / "lakes" / "lakes.ini") || !std::filesystem::exists(data / "sound.dxw")) {
+    GTEST_SKIP() << "the data folder has not been generated";
+  }
+  TFrontRig rig;
+  std::filesystem::remove_all(rig.folder);
+  std::filesystem::create_directories(rig.folder);
+  for (const auto& entry : std::filesystem::directory_iterator(data)) {
+    if (entry.path().filename() == "tarnhook") continue;
+    std::filesystem::create_symlink(entry.path(), rig.folder / entry.path().filename());
+  }
+  TMainForm& form = rig.Start();
+  EXPECT_TRUE(rig.host.Messages().empty());
+  ASSERT_EQ(form.lakePanel.lakes.Count(), 2);
+  form.trip->lakesOpen = 255;
+  form.FillLakeList();
+  TListBox& lakes = form.lakePanel.lakes;
+  ASSERT_GT(lakes.Count(), 2);
+  const TPicture defaultMap = form.lakePanel.map.Picture();
+  for (int i = 0; i < lakes.Count(); ++i) {
+    lakes.SetItemIndex(i);
+    form.lakesClick();
+    SCOPED_TRACE(lakes.Selected());
+    ASSERT_EQ(form.lakePanel.lakeinfo.Lines.size(), 1u);
+    EXPECT_NE(form.lakePanel.lakeinfo.Lines[0], "No Description");
+    EXPECT_NE(form.lakePanel.map.Picture(), defaultMap);
+    EXPECT_EQ(form.lakePanel.map.Picture().Width, 200);
+    EXPECT_EQ(form.lakePanel.map.Picture().Height, 198);
+    EXPECT_GE(form.trip->lastFish, 0);
+  }
+  EXPECT_EQ(lakes.Items().back(), "World_Championship");
+  EXPECT_TRUE(rig.host.Messages().empty());
+}
+
+}  // namespace
+}  // namespace front_test

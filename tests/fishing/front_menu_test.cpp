@@ -207,6 +207,11 @@ TEST_F(FrontMenuTest, MissingSoundLibraryIsReportedAndTheTitleStillShows) {
   EXPECT_EQ(form.status.Caption, "Player    Cash: $50");
   rig.Step();
   EXPECT_GT(rig.host.PresentCount(), 0);
+  // The menus still work, silently, without a second report.
+  form.titleClick();
+  form.showgoClick();
+  EXPECT_TRUE(form.lakePanel.tarnhook.Showing());
+  EXPECT_EQ(rig.host.Messages().size(), 1u);
 }
 
 }  // namespace
