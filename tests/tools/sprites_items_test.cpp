@@ -2,6 +2,7 @@
 // and sizes its drawing code assumes, and no visible pixel that a 16-bit surface would key out.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,15 @@ TEST(SpritesItems, NoVisiblePixelTurnsIntoTheColourKey) {
       }
       EXPECT_EQ(collisions, 0) << item.Name();
     }
+  }
+}
+
+TEST(SpritesItems, ObjectPicturesFitA256ColourBitmap) {
+  // With the key, at most 256 colours: the library stores them a byte a pixel, not three.
+  for (int i = 0; i < Objects().Count(); ++i) {
+    const TPictureCollectionItem& item = Objects().Items(i);
+    std::set<uint32_t> colours(item.Picture().Pixels.begin(), item.Picture().Pixels.end());
+    EXPECT_LE(colours.size(), 256u) << item.Name();
   }
 }
 

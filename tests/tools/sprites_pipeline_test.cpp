@@ -2,7 +2,9 @@
 // pattern sheets, the renderer's view and depth order, and the embedded-library source.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -61,6 +63,33 @@ TEST(SpritesPipeline, PatternSheetsFillWholeRowsOfEqualPatterns) {
   patterns[5] = Image(2, 2);
   EXPECT_THROW(PatternSheet("x", patterns, 3), std::logic_error);
   EXPECT_THROW(PatternSheet("x", {}, 3), std::logic_error);
+}
+
+TEST(SpritesPipeline, PaletteReductionKeepsColoursCloseAndTransparencyIntact) {
+  Image img(40, 30);
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 40; ++x) img.At(x, y) = (x + y) % 7 == 0 ? 0 : Rgb(x * 6, y * 8, 255 - x * 3);
+  }
+  const Image before = img;
+  ReducePalette(img, 255);
+  std::set<uint32_t> colours;
+  int worst = 0;
+  for (size_t i = 0; i < img.Pixels.size(); ++i) {
+    EXPECT_EQ(AlphaOf(img.Pixels[i]), AlphaOf(before.Pixels[i]));
+    if (AlphaOf(img.Pixels[i]) == 0) continue;
+    colours.insert(img.Pixels[i]);
+    worst = std::max({worst, std::abs(RedOf(img.Pixels[i]) - RedOf(before.Pixels[i])),
+                      std::abs(GreenOf(img.Pixels[i]) - GreenOf(before.Pixels[i])),
+                      std::abs(BlueOf(img.Pixels[i]) - BlueOf(before.Pixels[i]))});
+  }
+  EXPECT_LE(colours.size(), 255u);
+  EXPECT_LE(worst, 24);
+  // A picture that already fits is left alone.
+  Image few(3, 1, Rgb(9, 9, 9));
+  few.At(1, 0) = Rgb(200, 1, 1);
+  const Image copy = few;
+  ReducePalette(few, 255);
+  EXPECT_EQ(few.Pixels, copy.Pixels);
 }
 
 // The bounding box of the visible pixels.

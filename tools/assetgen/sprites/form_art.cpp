@@ -301,10 +301,17 @@ Image LakeMap() {
   return c.Take();
 }
 
-// Opaque pictures: every pixel visible, nothing keyed out.
+// Opaque pictures: every pixel visible, nothing keyed out, in full colour (the sky's soft
+// gradients would band in 256 colours).
 TPictureItemData Opaque(const std::string& name, Image img) {
   for (uint32_t& p : img.Pixels) p |= 0xFF000000u;
-  return SinglePicture(name, img, false);
+  TPictureItemData item;
+  item.Name = name;
+  item.PatternWidth = img.Width;
+  item.PatternHeight = img.Height;
+  item.Transparent = false;
+  item.Picture = ToPicture(img);
+  return item;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <stdexcept>
 
 namespace sprites {
@@ -102,6 +103,93 @@ uint32_t Shade(uint32_t c, double f) {
   return Argb(AlphaOf(c), ch(RedOf(c)), ch(GreenOf(c)), ch(BlueOf(c)));
 }
 
+void ReducePalette(Image& image, int colors) {
+  std::map<uint32_t, int> histogram;
+  for (uint32_t p : image.Pixels) {
+    if (AlphaOf(p) != 0) ++histogram[p & 0xFFFFFF];
+  }
+  if (static_cast<int>(histogram.size()) <= colors) return;
+  struct Entry {
+    uint32_t Rgb;
+    int Count;
+  };
+  std::vector<Entry> entries;
+  for (auto [rgb, count] : histogram) entries.push_back({rgb, count});
+  // Boxes are ranges of `entries`; each split sorts its box along the widest channel and cuts it
+  // where half of its pixels lie on either side.
+  struct Box {
+    size_t Begin, End;
+    int Channel = 0, Range = 0;
+    int64_t Pixels = 0;
+  };
+  auto measure = [&entries](Box& b) {
+    int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
+    b.Pixels = 0;
+    for (size_t i = b.Begin; i < b.End; ++i) {
+      for (int c = 0; c < 3; ++c) {
+        const int v = (entries[i].Rgb >> (16 - 8 * c)) & 255;
+        lo[c] = std::min(lo[c], v);
+        hi[c] = std::max(hi[c], v);
+      }
+      b.Pixels += entries[i].Count;
+    }
+    b.Channel = 0;
+    for (int c = 1; c < 3; ++c) {
+      if (hi[c] - lo[c] > hi[b.Channel] - lo[b.Channel]) b.Channel = c;
+    }
+    b.Range = hi[b.Channel] - lo[b.Channel];
+  };
+  std::vector<Box> boxes(1, Box{0, entries.size()});
+  measure(boxes[0]);
+  while (static_cast<int>(boxes.size()) < colors) {
+    // Split the box whose colours spread widest, weighted by how much of the picture it covers.
+    size_t pick = boxes.size();
+    double best = 0;
+    for (size_t i = 0; i < boxes.size(); ++i) {
+      const double score = boxes[i].Range * std::sqrt(static_cast<double>(boxes[i].Pixels));
+      if (boxes[i].End - boxes[i].Begin > 1 && score > best) {
+        best = score;
+        pick = i;
+      }
+    }
+    if (pick == boxes.size()) break;
+    Box b = boxes[pick];
+    const int shift = 16 - 8 * b.Channel;
+    std::sort(entries.begin() + b.Begin, entries.begin() + b.End, [shift](const Entry& x, const Entry& y) {
+      const int vx = (x.Rgb >> shift) & 255, vy = (y.Rgb >> shift) & 255;
+      return vx != vy ? vx < vy : x.Rgb < y.Rgb;
+    });
+    int64_t seen = 0;
+    size_t cut = b.Begin + 1;
+    for (size_t i = b.Begin; i + 1 < b.End; ++i) {
+      seen += entries[i].Count;
+      cut = i + 1;
+      if (2 * seen >= b.Pixels) break;
+    }
+    Box low{b.Begin, cut}, high{cut, b.End};
+    measure(low);
+    measure(high);
+    boxes[pick] = low;
+    boxes.push_back(high);
+  }
+  std::map<uint32_t, uint32_t> mapping;
+  for (const Box& b : boxes) {
+    int64_t r = 0, g = 0, bl = 0, n = 0;
+    for (size_t i = b.Begin; i < b.End; ++i) {
+      r += RedOf(entries[i].Rgb) * static_cast<int64_t>(entries[i].Count);
+      g += GreenOf(entries[i].Rgb) * static_cast<int64_t>(entries[i].Count);
+      bl += BlueOf(entries[i].Rgb) * static_cast<int64_t>(entries[i].Count);
+      n += entries[i].Count;
+    }
+    const uint32_t mean = Rgb(static_cast<int>((r + n / 2) / n), static_cast<int>((g + n / 2) / n),
+                              static_cast<int>((bl + n / 2) / n)) & 0xFFFFFF;
+    for (size_t i = b.Begin; i < b.End; ++i) mapping[entries[i].Rgb] = mean;
+  }
+  for (uint32_t& p : image.Pixels) {
+    if (AlphaOf(p) != 0) p = 0xFF000000u | mapping[p & 0xFFFFFF];
+  }
+}
+
 bool SameIn16Bits(uint32_t a, uint32_t b) {
   auto p565 = [](uint32_t c) {
     return ((RedOf(c) >> 3) << 11) | ((GreenOf(c) >> 2) << 5) | (BlueOf(c) >> 3);
@@ -152,6 +240,7 @@ TPictureItemData PatternSheet(const std::string& name, const std::vector<Image>&
     }
     Blit(sheet, patterns[i], (i % columns) * w, (i / columns) * h);
   }
+  ReducePalette(sheet);
   TPictureItemData item;
   item.Name = name;
   item.PatternWidth = w;
@@ -169,7 +258,9 @@ TPictureItemData SinglePicture(const std::string& name, const Image& image, bool
   item.PatternHeight = image.Height;
   item.Transparent = transparent;
   item.TransparentColor = clBlack;
-  item.Picture = ToPicture(image);
+  Image reduced = image;
+  ReducePalette(reduced);
+  item.Picture = ToPicture(reduced);
   return item;
 }
 

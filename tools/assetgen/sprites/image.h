@@ -58,6 +58,9 @@ uint32_t Mix(uint32_t a, uint32_t b, double t);
 // Multiplies the colour channels by f (clamped), keeping alpha.
 uint32_t Shade(uint32_t c, double f);
 
+// Limits the opaque pixels to at most `colors` colours (median cut, weighted by how often each
+// colour occurs), so a picture with its key fits a 256-colour bitmap and is stored a third the size.
+void ReducePalette(Image& image, int colors = 255);
 // True when the two 0x00RRGGBB colours convert to the same 16-bit pixel in 5-6-5 or in 5-5-5.
 bool SameIn16Bits(uint32_t a, uint32_t b);
 // The picture of an image: transparent pixels take the key colour; an opaque pixel that would

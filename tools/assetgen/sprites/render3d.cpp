@@ -30,10 +30,10 @@ uint32_t Light(uint32_t base, double shine, Vec3 n) {
   const double sky = 0.5 + 0.5 * n.z;
   const double light = 0.40 + 0.16 * sky + 0.62 * diffuse;
   const Vec3 half = Normalized(kSun + kView);
-  const double spec = shine * std::pow(std::max(0.0, Dot(n, half)), 28) * 170;
+  const double highlight = shine * std::pow(std::max(0.0, Dot(n, half)), 28) * 170;
   // A warm sun and a cool sky fill.
   auto ch = [&](int v, double tint) {
-    return std::clamp(static_cast<int>(std::lround(v * light * tint + spec)), 0, 255);
+    return std::clamp(static_cast<int>(std::lround(v * light * tint + highlight)), 0, 255);
   };
   return Rgb(ch(RedOf(base), 1.04), ch(GreenOf(base), 1.0), ch(BlueOf(base), 0.97));
 }
