@@ -201,7 +201,7 @@ const std::string& GlyphTable() {
 
 std::vector<TPictureItemData> MakeFonts() {
   std::vector<TPictureItemData> items;
-  items.push_back(ImageFont({"bigfont", 22, 13, Face::SansBold, 9.0, 1.9, 11, 1,
+  items.push_back(ImageFont({"bigfont", 22, 13, Face::SansBold, 9.0, 2.2, 11, 1,
                              Rgb(255, 240, 120), Rgb(246, 150, 30), Rgb(40, 24, 16), false}));
   items.push_back(ImageFont({"font", 9, 10, Face::Sans, 7.0, 1.0, 8, 0,
                              Rgb(250, 250, 236), Rgb(214, 226, 170), Rgb(24, 28, 36), true}));
