@@ -91,7 +91,7 @@ Model SerpentModel(bool attack, uint32_t skin, uint32_t belly, bool horns) {
   const double lift = attack ? 1.5 : 0.0;
   for (int i = 0; i <= 18; ++i) {
     const double x = 6 - 2.0 * i;
-    const double z = (4.2 + lift) * std::sin(i * 0.62) - 1.6;
+    const double z = (3.8 + lift) * std::sin(i * 0.9) - 1.2;
     path.push_back({x, 1.0 * std::sin(i * 0.3), z});
     radii.push_back(3.2 - 0.13 * i);
   }
