@@ -112,7 +112,9 @@ TEST(SpritesHeadings, FishLookWhereTheySwim) {
     // Heights tilt the picture's vertical offsets, so only the side the eyes are on is compared,
     // from the middle of the pattern where the game puts the fish.
     const double across = std::cos(h * kPi / 128);
-    if (std::fabs(across) >= 0.5) EXPECT_GT((eyes.Cx() + 0.5 - fish.Width() / 2.0) * across, 0) << "heading " << h;
+    if (std::fabs(across) >= 0.5) {
+      EXPECT_GT((eyes.Cx() + 0.5 - fish.Width() / 2.0) * across, 0) << "heading " << h;
+    }
   }
 }
 

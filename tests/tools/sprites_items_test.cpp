@@ -39,8 +39,12 @@ TEST(SpritesItems, EveryPicturePlayDrawsIsThereWithItsPatterns) {
     SCOPED_TRACE(e.Name);
     TPictureCollectionItem& item = Objects().Find(e.Name);
     EXPECT_EQ(item.PatternTotal(), e.Patterns);
-    if (e.Width) EXPECT_EQ(item.Width(), e.Width);
-    if (e.Height) EXPECT_EQ(item.Height(), e.Height);
+    if (e.Width) {
+      EXPECT_EQ(item.Width(), e.Width);
+    }
+    if (e.Height) {
+      EXPECT_EQ(item.Height(), e.Height);
+    }
   }
   EXPECT_EQ(Objects().Count(), static_cast<int>(expected.size()));
 }
