@@ -212,12 +212,7 @@ Image InfoPanel(int w, int h, int textX, int textY, const std::string& title, bo
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   }
-  Image img = c.Take();
-  for (uint32_t& p : img.Pixels) {
-    if (AlphaOf(p) >= 128) p |= 0xFF000000u;
-  }
-  Harden(img, 128);
-  return img;
+  return Finish(c);
 }
 
 }  // namespace
