@@ -39,11 +39,12 @@ void Hook(cairo_t* cr, double x, double y, double s) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, s, s);
+  // Shank down, the bend round the bottom, up to the point; the barb flares from the point.
   auto path = [cr]() {
     cairo_move_to(cr, 0, -30);
     cairo_line_to(cr, 0, 8);
-    cairo_arc_negative(cr, -10, 8, 10, 0, kPi);
-    cairo_line_to(cr, -20, -2);
+    cairo_arc(cr, -10, 8, 10, 0, kPi);
+    cairo_line_to(cr, -20, -4);
   };
   path();
   cairo_set_line_width(cr, 7);
@@ -54,9 +55,9 @@ void Hook(cairo_t* cr, double x, double y, double s) {
   cairo_set_line_width(cr, 4);
   SetColor(cr, 0xD0D4DC);
   cairo_stroke(cr);
-  cairo_move_to(cr, -20, -8);
-  cairo_line_to(cr, -25, 2);
-  cairo_line_to(cr, -17, 0);
+  cairo_move_to(cr, -20, -12);
+  cairo_line_to(cr, -26, 0);
+  cairo_line_to(cr, -19, -3);
   cairo_close_path(cr);
   SetColor(cr, 0xD0D4DC);
   cairo_fill_preserve(cr);
