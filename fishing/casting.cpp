@@ -82,8 +82,14 @@ void Line(TDirectDrawSurface& surface, TScreenPoint a, TScreenPoint b, TLineColo
   DrawLine(surface, Round(x1), Round(y1), Round(x2), Round(y2), color.r, color.g, color.b);
 }
 
+// Screen coordinates of line points, kept far inside the int range whatever the line's height.
+int ScreenCoordinate(int64_t value) {
+  constexpr int64_t kLimit = int64_t{1} << 30;
+  return static_cast<int>(std::clamp(value, -kLimit, kLimit));
+}
+
 TScreenPoint OnWater(const LakeTrip& trip, float x, float y) {
-  return {Round(x) - trip.scrollX, Round(y) - trip.scrollY};
+  return {ScreenCoordinate(int64_t{Round(x)} - trip.scrollX), ScreenCoordinate(int64_t{Round(y)} - trip.scrollY)};
 }
 
 TScreenPoint LinePointOnWater(const LakeTrip& trip, int i) {
@@ -91,8 +97,8 @@ TScreenPoint LinePointOnWater(const LakeTrip& trip, int i) {
 }
 
 TScreenPoint LinePointInAir(const LakeTrip& trip, int i) {
-  return {Round(trip.lineX[i]) - trip.scrollX,
-          Round(trip.lineY[i]) - Round(trip.lineZ[i]) - trip.scrollY};
+  return {ScreenCoordinate(int64_t{Round(trip.lineX[i])} - trip.scrollX),
+          ScreenCoordinate(int64_t{Round(trip.lineY[i])} - Round(trip.lineZ[i]) - trip.scrollY)};
 }
 
 // The angler's hands to the raised rod tip.
@@ -264,7 +270,15 @@ void CastStep(TTripContext& ctx) {
   trip.lineZ[n] = static_cast<float>(1.155 * z - Round(0.43 * z * (1 - d1 / d0)));
   if (trip.linePoints < kLinePoints - 1) ++trip.linePoints;
   const int newest = trip.linePoints - 1;
-  if (std::abs(targetX - Round(trip.lineX[newest])) < 16 && std::abs(targetY - Round(trip.lineY[newest])) < 16) {
+  const int32_t newestX = Round(trip.lineX[newest]);
+  const int32_t newestY = Round(trip.lineY[newest]);
+  const bool atTarget = std::abs(targetX - newestX) < 16 && std::abs(targetY - newestY) < 16;
+  // A line that has reached past its target without coming within 15 pixels of it (its rod tip no
+  // longer where the boat is) would grow without end, its height with it, and hold the angler in
+  // the cast for good; it lands there instead.
+  const auto squared = [](int64_t dx, int64_t dy) { return dx * dx + dy * dy; };
+  const bool pastTarget = squared(newestX - boatX, newestY - boatY) > squared(targetX - boatX, targetY - boatY);
+  if (atTarget || pastTarget) {
     ctx.sounds.minisplash->Play();
     trip.casting = false;
     trip.reeling = true;

@@ -1,6 +1,7 @@
 // Casting, the retrieve, the strike meter and landing a fish.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "fishing/casting.h"
@@ -128,6 +129,32 @@ TEST_F(PlayCasting, LineStopsGrowingAt255Points) {
   CastStep(ctx());
   EXPECT_EQ(trip().lineX[255], last);  // the newest point is recomputed in place
   EXPECT_FLOAT_EQ(trip().lineX[255], trip().lineX[254] + 9);
+}
+
+TEST_F(PlayCasting, EveryCastOnScreenLands) {
+  // Near the map's corner the view does not centre the boat, so targets lie up to 700 pixels away
+  // at every slant; some lines miss the target by more than 15 pixels and land as they pass it.
+  trip().boatX = 1000;
+  trip().boatY = 1000;
+  for (int dx = -700; dx <= 700; dx += 35) {
+    for (int dy = -330; dy <= 330; dy += 30) {
+      if (dx * dx + 4 * dy * dy <= 120 * 120) continue;
+      trip().casting = trip().reeling = false;
+      trip().castWanted = true;
+      trip().cursorX = 1000 + dx;
+      trip().cursorY = 1000 + dy;
+      CastStart(ctx());
+      ASSERT_TRUE(trip().casting);
+      const int limit = (std::abs(dx) + 2 * std::abs(dy)) / 9 + 10;
+      int steps = 0;
+      while (trip().casting && steps < limit) {
+        CastStep(ctx());
+        ++steps;
+      }
+      EXPECT_FALSE(trip().casting) << dx << ", " << dy;
+      for (int i = 0; i < trip().linePoints; ++i) EXPECT_LT(std::fabs(trip().lineZ[i]), 400.0f) << dx << ", " << dy;
+    }
+  }
 }
 
 TEST_F(PlayCasting, TwoFishInReachHookTheHigherSlot) {

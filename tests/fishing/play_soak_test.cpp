@@ -112,6 +112,14 @@ TEST(PlaySoak, DISABLED_RandomInputOverEveryGeneratedLake) {
       ASSERT_LE(trip.linePoints, 255);
       ASSERT_TRUE(WaterUnder(trip, Round(trip.boatX), Round(trip.boatY))) << lake << " tick " << tick;
     }
+    // Quit the trip and wait for the menu (a cast or retrieve in progress is finished first).
+    if (!rig.trip->quitAsked) rig.play->FormKeyDown(VK_ESCAPE);
+    rig.play->FormKeyDown(VK_RETURN);
+    for (int tick = 0; tick < 5000 && (rig.timer.Enabled() || rig.castTimer.Enabled()); ++tick) {
+      if (rig.castTimer.Enabled()) rig.play->FormKeyDown(VK_SPACE);
+      rig.Tick();
+    }
+    ASSERT_FALSE(rig.timer.Enabled()) << lake;
     RecordProperty(lake, trips);
   }
   EXPECT_TRUE(rig.tripHost.messages.empty());
