@@ -4,7 +4,11 @@
 
 namespace {
 
-std::string Dollars(int value) { return "$" + std::to_string(value); }
+std::string Dollars(int value) {
+  std::string text = "$";
+  text += std::to_string(value);
+  return text;
+}
 
 // A contest summary for the lake panel and the first buoy.
 std::string ContestLine(const TLakeDefinition& lake) {
@@ -75,7 +79,8 @@ std::vector<TLakeDefinition> CampaignLakes() {
     Contest(lake, 0, 0, 5, 0, 2);
     Size(lake, 30, 120, 11);
     lake.shape.roughness = 0.5;
-    lake.shape.islands = {{0.62, 0.4, 120}};
+    lake.shape.islands = {{0.62, 0.4, 180}};
+    lake.shape.rivers = {{{0.3, 0.55, 0.05, 0.45}, 90}};
     lake.shape.treeShare = 0.45;
     lake.objects.buoys = {"WELCOME TO BIRCH POND! HOLD THE LEFT BUTTON TO DRIVE TOWARD THE POINTER.",
                           "STOP THE BOAT AND RIGHT CLICK ON WATER TO CAST. THE LURE COMES BACK BY ITSELF.",
@@ -91,7 +96,7 @@ std::vector<TLakeDefinition> CampaignLakes() {
     Contest(lake, 25, 200, 5, 16, 3);
     Size(lake, 36, 150, 23);
     lake.shape.basinX = 0.4;
-    lake.shape.islands = {{0.35, 0.55, 150}, {0.7, 0.3, 90}};
+    lake.shape.islands = {{0.35, 0.55, 260}, {0.7, 0.3, 170}};
     lake.shape.rivers = {{{0.5, 0.2, 0.55, 0.05, 0.6, -0.05}, 80}};
     lake.description = "Your first contest, on a loon-haunted lake with two wooded islands. " + ContestLine(lake) +
                        " Watch for the serpent that lives in the deep water.";
@@ -110,11 +115,13 @@ std::vector<TLakeDefinition> CampaignLakes() {
     Contest(lake, 100, 600, 6, 22, 4);
     Clock(lake, 240);
     Size(lake, 48, 180, 37);
-    lake.shape.basinX = 0.3;
-    lake.shape.basinY = 0.36;
-    lake.shape.roughness = 0.7;
-    lake.shape.rivers = {{{0.5, 0.5, 0.2, 0.25, 0.1, -0.1}, 110}, {{0.5, 0.5, 0.85, 0.7, 1.1, 0.8}, 100},
-                         {{0.5, 0.6, 0.45, 0.9, 0.5, 1.1}, 90}};
+    lake.shape.basinX = 0.28;
+    lake.shape.basinY = 0.3;
+    lake.shape.roughness = 0.6;
+    lake.shape.rivers = {{{0.5, 0.45, 0.3, 0.3, 0.2, 0.12, 0.05, -0.1}, 150},
+                         {{0.5, 0.5, 0.7, 0.6, 0.85, 0.55, 1.1, 0.7}, 140},
+                         {{0.5, 0.6, 0.4, 0.75, 0.45, 0.9, 0.35, 1.1}, 130}};
+    lake.shape.islands = {{0.52, 0.5, 140}};
     lake.description = "A cedar-lined lake where three rivers meet, and a race against the clock. " +
                        ContestLine(lake) + " Yellow clock floats add time.";
     lake.objects.buoys = {"CEDAR RIVER. THE CLOCK IS RUNNING! YELLOW CLOCK FLOATS ADD TIME.",
@@ -131,7 +138,7 @@ std::vector<TLakeDefinition> CampaignLakes() {
     Fish(lake, 60, 24, 25, 2, "Gator");
     Contest(lake, 250, 1500, 6, 25, 5);
     Size(lake, 40, 160, 41);
-    lake.shape.islands = {{0.3, 0.35, 130}, {0.65, 0.5, 160}, {0.4, 0.7, 90}};
+    lake.shape.islands = {{0.3, 0.35, 220}, {0.65, 0.5, 260}, {0.4, 0.72, 170}};
     lake.shape.sandShare = 0.7;
     lake.shape.treeShare = 0.3;
     lake.description = "A warm lagoon under the palms, with sandy islands and gators. " + ContestLine(lake);
@@ -151,7 +158,8 @@ std::vector<TLakeDefinition> CampaignLakes() {
     Size(lake, 48, 190, 53);
     lake.shape.basinX = 0.44;
     lake.shape.roughness = 0.9;
-    lake.shape.islands = {{0.25, 0.3, 80}, {0.5, 0.45, 90}, {0.72, 0.62, 80}, {0.35, 0.7, 70}, {0.65, 0.25, 70}};
+    lake.shape.islands = {{0.25, 0.3, 160}, {0.5, 0.45, 190}, {0.72, 0.62, 170}, {0.35, 0.7, 150}, {0.65, 0.25, 150},
+                          {0.42, 0.2, 120}, {0.8, 0.42, 120}};
     lake.shape.rivers = {{{0.8, 0.75, 1.1, 0.95}, 90}};
     lake.shape.sandShare = 0.5;
     lake.shape.treeShare = 0.5;
@@ -174,7 +182,7 @@ std::vector<TLakeDefinition> CampaignLakes() {
     Size(lake, 56, 220, 67);
     lake.shape.basinX = 0.45;
     lake.shape.basinY = 0.44;
-    lake.shape.islands = {{0.3, 0.3, 200}, {0.7, 0.35, 150}, {0.5, 0.6, 220}, {0.25, 0.75, 120}};
+    lake.shape.islands = {{0.3, 0.3, 320}, {0.7, 0.35, 260}, {0.5, 0.62, 360}, {0.25, 0.78, 200}};
     lake.shape.treeShare = 0.55;
     lake.description = "A big northern lake of pine islands under stormy skies. " + ContestLine(lake);
     lake.objects.buoys = {"THUNDER LAKE. THE BIG ISLANDS SPLIT THE LAKE INTO FOUR BAYS.",
@@ -218,8 +226,8 @@ std::vector<TLakeDefinition> CampaignLakes() {
     lake.shape.basinX = 0.45;
     lake.shape.basinY = 0.45;
     lake.shape.roughness = 0.8;
-    lake.shape.islands = {{0.3, 0.25, 160}, {0.68, 0.42, 200}, {0.35, 0.62, 140}, {0.6, 0.8, 120}};
-    lake.shape.rivers = {{{0.2, 0.5, -0.1, 0.55}, 110}, {{0.75, 0.2, 1.1, 0.1}, 100}};
+    lake.shape.islands = {{0.3, 0.25, 280}, {0.68, 0.42, 340}, {0.35, 0.62, 240}, {0.6, 0.8, 220}};
+    lake.shape.rivers = {{{0.3, 0.5, 0.15, 0.45, -0.1, 0.55}, 150}, {{0.7, 0.2, 0.85, 0.15, 1.1, 0.05}, 140}};
     lake.shape.treeShare = 0.6;
     lake.description = "The last lake before the championship: a vast, cold lake under the northern lights. " +
                        ContestLine(lake) + " Only the best anglers win here.";
@@ -243,8 +251,8 @@ std::vector<TLakeDefinition> CampaignLakes() {
     lake.shape.basinX = 0.46;
     lake.shape.basinY = 0.46;
     lake.shape.roughness = 0.85;
-    lake.shape.islands = {{0.25, 0.22, 170}, {0.7, 0.3, 190}, {0.45, 0.5, 230}, {0.25, 0.75, 150}, {0.72, 0.75, 170}};
-    lake.shape.rivers = {{{0.5, 0.85, 0.5, 1.1}, 120}};
+    lake.shape.islands = {{0.25, 0.22, 300}, {0.7, 0.3, 320}, {0.45, 0.5, 400}, {0.25, 0.75, 260}, {0.72, 0.75, 300}};
+    lake.shape.rivers = {{{0.5, 0.8, 0.55, 0.92, 0.5, 1.1}, 160}};
     lake.shape.sandShare = 0.6;
     lake.shape.treeShare = 0.4;
     lake.description = "The World Championship, on a great tropical lake of islands and bays. " +

@@ -44,11 +44,13 @@ int Run(const std::filesystem::path& out, const std::string& previewDir) {
     CheckAsPlayWould(lake, map);
     const std::filesystem::path stem = out / "lakes" / lake.name;
     WriteIsoMap(stem.string() + ".iso", map);
-    WriteWholeFile(stem.string() + ".bmp", EncodeBmp24(DrawMapOverview(map, *lake.look)));
+    const TPicture overview = DrawMapOverview(map, *lake.look);
+    WriteWholeFile(stem.string() + ".bmp", EncodeBmp24(overview));
     WriteWholeFile(stem.string() + ".ini", LakeIniText(lake));
     if (!previewDir.empty()) {
       std::filesystem::create_directories(previewDir);
       WriteLakePreviews(map, libraries[lake.look->library], previewDir + "/" + lake.name);
+      WritePicturePng(overview, previewDir + "/" + lake.name + "-overview.png");
     }
   }
   WriteWholeFile((out / "lakes" / "lakes.ini").string(), CatalogueIniText(lakes));

@@ -31,6 +31,12 @@ void SavePng(cairo_surface_t* surface, const std::string& path) {
 
 }  // namespace
 
+void WritePicturePng(const TPicture& picture, const std::string& path) {
+  cairo_surface_t* surface = ToSurface(picture);
+  SavePng(surface, path);
+  cairo_surface_destroy(surface);
+}
+
 TPicture RenderLakeView(const TIsoMap& map, const std::vector<TPictureItemData>& items, int scrollX, int scrollY,
                         int width, int height) {
   TPicture view;

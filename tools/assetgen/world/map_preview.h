@@ -9,6 +9,9 @@
 #include "fishing/iso_map.h"
 #include "media/library_writer.h"
 
+// Writes a picture as a PNG file.
+void WritePicturePng(const TPicture& picture, const std::string& path);
+
 // The part of the world from (scrollX, scrollY) of the given size, drawn over black.
 TPicture RenderLakeView(const TIsoMap& map, const std::vector<TPictureItemData>& items, int scrollX, int scrollY,
                         int width, int height);

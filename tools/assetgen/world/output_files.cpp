@@ -95,6 +95,8 @@ TPicture DrawMapOverview(const TIsoMap& map, const TLook& look) {
   cairo_save(cr);
   cairo_rectangle(cr, 6, 6, kW - 12, kH - 12);
   cairo_clip(cr);
+  SetSource(cr, look.grass);
+  cairo_paint(cr);
   for (int pass = 0; pass < 3; ++pass) {
     for (int r = 0; r <= map.lastRow; ++r) {
       for (int c = 0; c <= map.lastCol; ++c) {
