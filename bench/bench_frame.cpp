@@ -190,6 +190,8 @@ class TRatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
+      // With repetitions, the mean stands for the benchmark.
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean") continue;
       const double perIteration = run.GetAdjustedRealTime();
       if (run.benchmark_name().find("BM_TripTick") == 0) tick_ = perIteration;
       if (run.benchmark_name().find("BM_MemcpyFrame") == 0) copy_ = perIteration;
