@@ -19,7 +19,9 @@ class SpritesSheet : public ::testing::Test {
   void SetUp() override {
     tool_ = std::string(TH_BIN_DIR) + "/dxlib";
     if (!fs::exists(tool_)) GTEST_SKIP() << "dxlib is not built";
-    dir_ = fs::path(testing::TempDir()) / "sprites_sheet";
+    // ctest runs each test in its own process, side by side: each gets its own folder.
+    dir_ = fs::path(testing::TempDir()) /
+           ("sprites_sheet_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
