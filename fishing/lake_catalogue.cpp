@@ -5,7 +5,6 @@
 #include <limits>
 #include <string_view>
 
-#include "fishing/ini_text.h"
 #include "media/ini_file.h"
 
 namespace {
@@ -42,7 +41,7 @@ int32_t LakeKeyNumber(std::string_view line, int32_t limit) {
 std::vector<std::string> ReadLakeCatalogue(const std::string& path, int32_t lakesOpen) {
   std::vector<std::string> names;
   if (lakesOpen < 1) return names;
-  const std::optional<std::string> text = ReadIniText(path);
+  const std::optional<std::string> text = TIniFile(path).ReadText();
   if (!text) return names;
   // Only numbers that appear as key names can name a lake, so the keys of the file are gathered
   // first: asking for every number up to lakesOpen would take forever with a huge lakesOpen. The

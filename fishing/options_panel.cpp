@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fishing/ini_text.h"
+#include "media/ini_file.h"
 #include "fishing/main_form.h"
 
 namespace {
@@ -86,7 +86,7 @@ void ReadOptions(const TIniFile& ini, TOptionsPanel& panel) {
 
 void WriteOptions(const std::string& path, const TOptionsPanel& panel) {
   const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
-  WriteIniKeys(path, kOptionsSection,
+  TIniFile(path).WriteStrings(kOptionsSection,
                {{"flip", flag(panel.flip.Checked())},
                 {"speed", std::to_string(panel.speed.ItemIndex())},
                 {"mousedrive", flag(panel.mousedrive.Checked())},

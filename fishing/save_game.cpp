@@ -4,7 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "fishing/ini_text.h"
 #include "media/ini_file.h"
 
 namespace {
@@ -37,7 +36,7 @@ TSaveGame ReadSaveGame(const std::string& path) {
 }
 
 void WriteSaveGame(const std::string& path, const TSaveGame& save) {
-  WriteIniKeys(path, kSaveSection,
+  TIniFile(path).WriteStrings(kSaveSection,
                {{"Name", StorableName(save.name)},
                 {"Cash", std::to_string(save.cash)},
                 {"Body", std::to_string(save.body)},

@@ -361,15 +361,28 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+std::optional<std::string> TIniFile::ReadText() const {
   std::string bytes;
-  const ReadResult read = ReadWholeFile(fileName_, bytes);
-  // A file that exists but cannot be read must not be replaced by one holding only this key.
-  std::optional<std::string> updated;
-  if (read != ReadResult::Failed) updated = IniWithValue(bytes, section, key, value);
-  if (!updated || !ReplaceFile(fileName_, *updated)) {
-    throw EIniFileException(Fmt("Unable to write to %s", fileName_.c_str()));
+  if (ReadWholeFile(fileName_, bytes) != ReadResult::Read) return std::nullopt;
+  return bytes;
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  WriteStrings(section, {{std::string(key), std::string(value)}});
+}
+
+void TIniFile::WriteStrings(std::string_view section,
+                            const std::vector<std::pair<std::string, std::string>>& values) {
+  const auto fail = [this] { return EIniFileException(Fmt("Unable to write to %s", fileName_.c_str())); };
+  std::string bytes;
+  // A file that exists but cannot be read must not be replaced by one holding only these keys.
+  if (ReadWholeFile(fileName_, bytes) == ReadResult::Failed) throw fail();
+  for (const auto& [key, value] : values) {
+    std::optional<std::string> updated = IniWithValue(bytes, section, key, value);
+    if (!updated) throw fail();
+    bytes = std::move(*updated);
   }
+  if (!ReplaceFile(fileName_, bytes)) throw fail();
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {

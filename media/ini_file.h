@@ -19,6 +19,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // The longest value a read returns; longer values are cut.
 constexpr size_t kIniMaxValueLength = 2047;
@@ -53,12 +55,18 @@ class TIniFile {
   // The value read as an integer, non-zero meaning true; def when missing or not a number.
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
+  // The whole text of the file; nothing when it is missing, unreadable or too large to be an ini file.
+  std::optional<std::string> ReadText() const;
+
   // Set one key, creating the file, section or key when missing. Each raises EIniFileException
   // "Unable to write to %s" (the file name) when the file cannot be replaced; the old file stays.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);
   // Writes "1" or "0".
   void WriteBool(std::string_view section, std::string_view key, bool value);
+  // Sets every key of section in one replacement of the file, so either all or none are written.
+  void WriteStrings(std::string_view section,
+                    const std::vector<std::pair<std::string, std::string>>& values);
 
  private:
   std::string fileName_;

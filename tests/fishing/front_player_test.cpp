@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "fishing/main_form.h"
-#include "fishing/ini_text.h"
 #include "fishing/save_game.h"
 #include "media/errors.h"
 #include "media/ini_file.h"
@@ -162,10 +161,10 @@ TEST_F(FrontPlayerTest, FailedWriteLeavesTheOldFileWhole) {
   const std::string old = "[Save Data]\r\nName=Old\r\nCash=77\r\n";
   rig.WriteFile("old.sav", old);
   // The second key cannot be stored: nothing of the first may reach the file either.
-  EXPECT_THROW(WriteIniKeys(rig.Path("old.sav"), "Save Data", {{"Name", "New"}, {"Cash", "1\n2"}}),
+  EXPECT_THROW(TIniFile(rig.Path("old.sav")).WriteStrings("Save Data", {{"Name", "New"}, {"Cash", "1\n2"}}),
                EIniFileException);
   EXPECT_EQ(rig.ReadFile("old.sav"), old);
-  EXPECT_THROW(WriteIniKeys(rig.Path("missing/x.sav"), "Save Data", {{"Name", "New"}}), EIniFileException);
+  EXPECT_THROW(TIniFile(rig.Path("missing/x.sav")).WriteStrings("Save Data", {{"Name", "New"}}), EIniFileException);
 }
 
 TEST_F(FrontPlayerTest, MissingKeysLoadTheirDefaults) {
