@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
-    const TPicture picture = ReadBitmap(TByteReader(data, size));
+    const TPicture picture = ReadBitmap(TByteReader(data, size)).Decode();
     if (static_cast<size_t>(picture.Width) * static_cast<size_t>(picture.Height) !=
         picture.Pixels.size()) {
       __builtin_trap();

@@ -17,6 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int total = item.PatternTotal();
     if (total > 0) item.PatternRect(total - 1);
     images.IndexOf(item.Name());
+    // Pictures keep their stored rows; decoding them must stay inside those rows.
+    const TPicture& picture = item.Picture();
+    if (static_cast<size_t>(picture.Width) * static_cast<size_t>(picture.Height) !=
+        picture.Pixels.size()) {
+      __builtin_trap();
+    }
   }
   return 0;
 }

@@ -12,11 +12,14 @@
 #include <string>
 
 #include "media/byte_reader.h"
+#include "media/dib.h"
 #include "media/picture.h"
 
-// Decodes a whole BMP file. A file not starting with "BM" raises EInvalidGraphic "DIB is invalid".
-TPicture ReadBitmap(TByteReader file);
-// Loads a ".bmp" file from disk; a missing or unreadable file raises EFOpenError "Cannot open file %s".
+// Reads a whole BMP file. A file not starting with "BM" raises EInvalidGraphic "DIB is invalid".
+// `owner`, when given, holds the bytes read (see ReadDib).
+TDib ReadBitmap(TByteReader file, const TSharedBytes& owner = nullptr);
+// Loads and decodes a ".bmp" file from disk; a missing or unreadable file raises EFOpenError
+// "Cannot open file %s".
 TPicture ReadBitmapFile(const std::string& path);
-// Decodes the "Picture.Data" payload of an image item.
-TPicture ReadPictureData(TByteReader payload);
+// Reads the "Picture.Data" payload of an image item.
+TDib ReadPictureData(TByteReader payload, const TSharedBytes& owner = nullptr);

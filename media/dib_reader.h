@@ -27,7 +27,7 @@
 #include <cstdint>
 
 #include "media/byte_reader.h"
-#include "media/picture.h"
+#include "media/dib.h"
 
 constexpr int32_t kMaxPictureSide = 16384;
 constexpr int64_t kMaxPicturePixels = 64ll * 1024 * 1024;
@@ -38,6 +38,9 @@ enum class TDibSource {
   BitmapFile,      // inside a BMP file: also the longer headers and any contiguous masks
 };
 
-// Reads a DIB from `in` (positioned at its header size). For a BMP file, pixelOffset is the file
-// header's offset of the pixel rows relative to `in`'s start (0 when they follow the colour table).
-TPicture ReadDib(TByteReader& in, TDibSource source, uint32_t pixelOffset = 0);
+// Reads and checks a DIB from `in` (positioned at its header size). For a BMP file, pixelOffset is
+// the file header's offset of the pixel rows relative to `in`'s start (0 when they follow the
+// colour table). When `owner` holds the bytes `in` reads, the picture's rows point into them;
+// otherwise they are copied.
+TDib ReadDib(TByteReader& in, TDibSource source, uint32_t pixelOffset = 0,
+             const TSharedBytes& owner = nullptr);

@@ -1,9 +1,10 @@
 #include "media/item_surfaces.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "media/dib.h"
 #include "media/dx_draw.h"
-#include "media/picture.h"
 #include "media/picture_collection.h"
 
 namespace {
@@ -15,16 +16,17 @@ bool KeyFor(TColor keyColor, TPixelFormat format, uint16_t& key) {
   return true;
 }
 
-// Copies the part of the picture at (left, top) into a new surface of width x height.
-std::unique_ptr<TDirectDrawSurface> MakeSurface(const TPicture& picture, int left, int top,
-                                                int width, int height, TPixelFormat format,
+// Copies the part of the picture at (left, top) into a new surface of width x height, a row at a
+// time through one buffer of colours.
+std::unique_ptr<TDirectDrawSurface> MakeSurface(const TDib& picture, int left, int top, int width,
+                                                int height, TPixelFormat format,
                                                 bool systemMemory) {
   auto surface = std::make_unique<TDirectDrawSurface>(width, height, format, systemMemory);
+  std::vector<uint32_t> colours(static_cast<size_t>(width));
   for (int y = 0; y < height; ++y) {
-    const uint32_t* source =
-        picture.Pixels.data() + static_cast<size_t>(top + y) * picture.Width + left;
+    picture.ConvertRow(top + y, left, width, colours.data());
     uint16_t* row = surface->Row(y);
-    for (int x = 0; x < width; ++x) row[x] = PackPicturePixel(source[x], format);
+    for (int x = 0; x < width; ++x) row[x] = PackPicturePixel(colours[x], format);
   }
   return surface;
 }
@@ -78,15 +80,12 @@ TPatternGrid MakePatternGrid(int pictureWidth, int pictureHeight, int patternWid
   return grid;
 }
 
-void TItemSurfaces::Build(const TPicture& picture, const TPatternGrid& grid, bool systemMemory,
+void TItemSurfaces::Build(const TDib& picture, const TPatternGrid& grid, bool systemMemory,
                           TColor keyColor) {
   Clear();
-  if (picture.Empty() || picture.Pixels.size() < static_cast<size_t>(picture.Width) *
-                                                     static_cast<size_t>(picture.Height)) {
-    return;
-  }
-  const int W = picture.Width;
-  const int H = picture.Height;
+  if (picture.Empty()) return;
+  const int W = picture.Width();
+  const int H = picture.Height();
   if (grid.PatternWidth == W && grid.PatternHeight == H) {
     Surfaces.push_back(MakeSurface(picture, 0, 0, W, H, Format, systemMemory));
     AddPattern(Patterns, 0, TRect{0, 0, W, H});
@@ -157,9 +156,9 @@ void TPictureCollection::RestoreSurfaces() {
     TItemSurfaces& surfaces = item.Surfaces();
     surfaces.Ready = true;
     surfaces.Format = DXDraw->PixelFormat();
-    const TPicture& picture = item.Picture();
+    const TDib& picture = item.Dib();
     surfaces.Build(picture,
-                   MakePatternGrid(picture.Width, picture.Height, item.PatternWidth,
+                   MakePatternGrid(picture.Width(), picture.Height(), item.PatternWidth,
                                    item.PatternHeight, item.SkipWidth, item.SkipHeight),
                    item.SystemMemory, item.TransparentColor());
   }

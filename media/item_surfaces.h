@@ -17,7 +17,7 @@
 #include "media/pixel_format.h"
 #include "media/surface.h"
 
-struct TPicture;
+class TDib;
 
 // One pattern: its rectangle on one of the item's surfaces, and the runs of pixels that differ from
 // the colour key in each of its rows (so keyed copies skip the transparent pixels run by run).
@@ -48,7 +48,7 @@ struct TItemSurfaces {
   std::vector<TPatternEntry> Patterns;
 
   // Rebuilds the surfaces and patterns from the picture, keyed with keyColor (0x00BBGGRR).
-  void Build(const TPicture& picture, const TPatternGrid& grid, bool systemMemory, TColor keyColor);
+  void Build(const TDib& picture, const TPatternGrid& grid, bool systemMemory, TColor keyColor);
   // Re-derives the colour key of every surface and the runs of every pattern.
   void SetKey(TColor keyColor);
   // Frees every surface and pattern (Ready is left as it is).

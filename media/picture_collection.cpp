@@ -15,15 +15,15 @@ struct TGrid {
 };
 
 TGrid GridOf(const TPictureCollectionItem& item) {
-  const TPicture& picture = item.Picture();
+  const TDib& picture = item.Dib();
   TGrid grid;
-  grid.W = item.PatternWidth > 0 ? item.PatternWidth : picture.Width;
-  grid.H = item.PatternHeight > 0 ? item.PatternHeight : picture.Height;
+  grid.W = item.PatternWidth > 0 ? item.PatternWidth : picture.Width();
+  grid.H = item.PatternHeight > 0 ? item.PatternHeight : picture.Height();
   grid.StrideX = grid.W + item.SkipWidth;
   grid.StrideY = grid.H + item.SkipHeight;
   if (grid.StrideX > 0 && grid.StrideY > 0) {
-    grid.Columns = std::max<int64_t>(0, (int64_t{picture.Width} + item.SkipWidth) / grid.StrideX);
-    grid.Rows = std::max<int64_t>(0, (int64_t{picture.Height} + item.SkipHeight) / grid.StrideY);
+    grid.Columns = std::max<int64_t>(0, (int64_t{picture.Width()} + item.SkipWidth) / grid.StrideX);
+    grid.Rows = std::max<int64_t>(0, (int64_t{picture.Height()} + item.SkipHeight) / grid.StrideY);
   }
   return grid;
 }
@@ -33,21 +33,24 @@ TGrid GridOf(const TPictureCollectionItem& item) {
 // The "Picture" object nested in an image item: its "Data" is the stored bitmap.
 class TPictureObject : public TStreamObject {
  public:
-  explicit TPictureObject(TPictureCollectionItem& item) : item_(item) {}
+  TPictureObject(TPictureCollectionItem& item, const TSharedBytes& file)
+      : item_(item), file_(file) {}
   std::string ClassName() const override { return "TPicture"; }
   bool ReadProperty(std::string_view name, TComponentReader& reader) override {
     if (name != "Data") return false;
-    item_.SetPicture(ReadPictureData(reader.ReadBinary()));
+    item_.SetPicture(ReadPictureData(reader.ReadBinary(), file_));
     return true;
   }
 
  private:
   TPictureCollectionItem& item_;
+  const TSharedBytes& file_;
 };
 
 class TPictureItemObject : public TStreamObject {
  public:
-  explicit TPictureItemObject(TPictureCollectionItem& item) : item_(item), picture_(item) {}
+  TPictureItemObject(TPictureCollectionItem& item, const TSharedBytes& file)
+      : item_(item), picture_(item, file) {}
   std::string ClassName() const override { return "TPictureCollectionItem"; }
   TStreamObject* NestedObject(std::string_view part) override {
     return part == "Picture" ? &picture_ : nullptr;
@@ -111,7 +114,8 @@ class TPictureListObject : public TStreamObject {
 // The library's root object, whose "List" is the collection being loaded.
 class TPictureRootObject : public TStreamObject {
  public:
-  explicit TPictureRootObject(TPictureCollection& list) : list_(list), listObject_(list) {}
+  TPictureRootObject(TPictureCollection& list, const TSharedBytes& file)
+      : list_(list), file_(file), listObject_(list) {}
   std::string ClassName() const override { return "TPictureCollectionComponent"; }
   TStreamObject* NestedObject(std::string_view part) override {
     return part == "List" ? &listObject_ : nullptr;
@@ -124,7 +128,7 @@ class TPictureRootObject : public TStreamObject {
     } else if (name == "List") {
       std::unique_ptr<TPictureItemObject> current;
       reader.ReadCollection([&]() -> TStreamObject& {
-        current = std::make_unique<TPictureItemObject>(list_.Add());
+        current = std::make_unique<TPictureItemObject>(list_.Add(), file_);
         return *current;
       });
     } else {
@@ -135,6 +139,7 @@ class TPictureRootObject : public TStreamObject {
 
  private:
   TPictureCollection& list_;
+  const TSharedBytes& file_;
   TPictureListObject listObject_;
 };
 
@@ -144,6 +149,21 @@ TPictureCollectionItem::TPictureCollectionItem(TPictureCollection& collection)
     : TNamedItem(collection.NameIndex()), collection_(collection) {}
 
 TPictureCollectionItem::~TPictureCollectionItem() = default;
+
+const TPicture& TPictureCollectionItem::Picture() const {
+  if (!decoded_) decoded_ = dib_.Decode();
+  return *decoded_;
+}
+
+void TPictureCollectionItem::SetPicture(TDib dib) {
+  dib_ = std::move(dib);
+  decoded_.reset();
+}
+
+void TPictureCollectionItem::SetPicture(TPicture picture) {
+  dib_ = TDib::FromPicture(picture);
+  decoded_ = std::move(picture);
+}
 
 int TPictureCollectionItem::Width() const { return static_cast<int>(GridOf(*this).W); }
 
@@ -178,15 +198,20 @@ TPictureCollectionItem& TPictureCollection::Add() {
 }
 
 void TPictureCollection::ReadFromFile(const std::string& path) {
-  const TFileBuffer file = ReadFileBuffer(path);
-  ReadFromStream(file.Data.get(), file.Size);
+  TFileBuffer file = ReadFileBuffer(path);
+  const TSharedBytes bytes(std::move(file.Data));
+  Load(bytes.get(), file.Size, bytes);
 }
 
 void TPictureCollection::ReadFromStream(const uint8_t* data, size_t size) {
+  Load(data, size, nullptr);
+}
+
+void TPictureCollection::Load(const uint8_t* data, size_t size, const TSharedBytes& file) {
   Clear();
   TComponentReader reader(data, size);
   reader.ReadSignature();
-  TPictureRootObject root(*this);
+  TPictureRootObject root(*this, file);
   reader.ReadRootObject(root);
   AfterLoad();
 }

@@ -11,9 +11,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "media/dib.h"
 #include "media/geometry.h"
 #include "media/item_surfaces.h"
 #include "media/name_index.h"
@@ -42,8 +44,12 @@ class TPictureCollectionItem : public TNamedItem {
   // Sets the colour key and re-derives it on every surface already built.
   void SetTransparentColor(TColor color);
 
-  const TPicture& Picture() const { return picture_; }
-  void SetPicture(TPicture picture) { picture_ = std::move(picture); }
+  // The picture as stored, which the drawing device builds its surfaces from.
+  const TDib& Dib() const { return dib_; }
+  // The picture as 0x00RRGGBB pixels, decoded on first use and kept.
+  const TPicture& Picture() const;
+  void SetPicture(TDib dib);
+  void SetPicture(TPicture picture);
 
   // Pattern geometry (see the top of this file).
   int Width() const;
@@ -65,7 +71,8 @@ class TPictureCollectionItem : public TNamedItem {
  private:
   TPictureCollection& collection_;
   TColor transparentColor_ = clBlack;
-  TPicture picture_;
+  TDib dib_;
+  mutable std::optional<TPicture> decoded_;
   TItemSurfaces surfaces_;
 };
 
@@ -87,10 +94,11 @@ class TPictureCollection : public TNamedCollection<TPictureCollectionItem> {
   TPictureCollectionItem& Add();
 
   // Loads a library file, replacing the content. The file is opened before anything is removed;
-  // a missing or unreadable file raises EFOpenError "Cannot open file %s".
+  // a missing or unreadable file raises EFOpenError "Cannot open file %s". Pictures keep pointing
+  // into the file's bytes, which stay in memory while any of them does.
   void ReadFromFile(const std::string& path);
-  // Removes every item, then reads a library from memory. On a read error the items read so far
-  // stay and the error propagates.
+  // Removes every item, then reads a library from memory (pictures copy what they need). On a read
+  // error the items read so far stay and the error propagates.
   void ReadFromStream(const uint8_t* data, size_t size);
 
   // Builds every item's surfaces (device initialised) or frees them (device finalised).
@@ -98,6 +106,8 @@ class TPictureCollection : public TNamedCollection<TPictureCollectionItem> {
   void FinalizeSurfaces();
 
  private:
+  // Reads a library from data; `file`, when given, holds data and lets pictures point into it.
+  void Load(const uint8_t* data, size_t size, const TSharedBytes& file);
   // After a load: builds the surfaces at once when the device is already initialised.
   void AfterLoad();
 };

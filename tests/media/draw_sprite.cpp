@@ -1,11 +1,13 @@
 // Sprites: the surfaces built from a picture, and Draw, DrawStretched and DrawBlended on them.
 #include <gtest/gtest.h>
 
+#include "media/bitmap_file.h"
 #include "media/blender.h"
 #include "media/dx_draw.h"
 #include "media/dx_image_list.h"
 #include "media/library_writer.h"
 #include "tests/media/draw_fake_host.h"
+#include "tests/media/library_streams.h"
 
 namespace {
 
@@ -318,6 +320,34 @@ TEST_F(SpriteTest, BlendedPixelsAreTheBlendersMix) {
             transparent && column == 5 ? before : Blend16(source, before, 77, TPixelFormat::RGB565);
         ASSERT_EQ(Back().PixelAt(x, 0), expected) << transparent << " " << width << " " << x;
       }
+    }
+  }
+}
+
+// A 4-bit picture kept as stored builds, pattern by pattern, the very surfaces its colours do;
+// patterns three pixels wide start inside a byte of the stored rows.
+TEST_F(SpriteTest, StoredPalettePicturesBuildTheSameSurfacesAsTheirColours) {
+  TBytes dib = InfoHeader(37, 5, 4);
+  for (uint32_t i = 0; i < 16; ++i) dib.U32(i * 0x0F1E2D);
+  for (int i = 0; i < 20 * 5; ++i) dib.U8(static_cast<uint8_t>(i * 37 + 11));
+  const std::vector<uint8_t> payload = DibPayload(dib.Data);
+  const TDib stored = ReadPictureData(TByteReader(payload.data(), payload.size()));
+  TPictureCollectionItem& fromRows = list.Items.Add();
+  fromRows.SetPicture(stored);
+  fromRows.PatternWidth = 3;
+  TPictureCollectionItem& fromColours = AddItem(stored.Decode(), 3);
+  draw.Initialize();
+  const TItemSurfaces& a = fromRows.Surfaces();
+  const TItemSurfaces& b = fromColours.Surfaces();
+  ASSERT_EQ(fromRows.PatternTotal(), 12);
+  ASSERT_EQ(a.Surfaces.size(), b.Surfaces.size());
+  for (size_t i = 0; i < a.Surfaces.size(); ++i) {
+    const TDirectDrawSurface& sa = *a.Surfaces[i];
+    const TDirectDrawSurface& sb = *b.Surfaces[i];
+    ASSERT_EQ(sa.Width(), sb.Width());
+    ASSERT_EQ(sa.Height(), sb.Height());
+    for (int y = 0; y < sa.Height(); ++y) {
+      for (int x = 0; x < sa.Width(); ++x) ASSERT_EQ(sa.Row(y)[x], sb.Row(y)[x]) << x << "," << y;
     }
   }
 }

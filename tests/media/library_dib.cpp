@@ -19,7 +19,7 @@ constexpr uint32_t W = 0xFFFFFF;
 
 TPicture Decode(const TBytes& dib) {
   const std::vector<uint8_t> payload = DibPayload(dib.Data);
-  return ReadPictureData(TByteReader(payload.data(), payload.size()));
+  return ReadPictureData(TByteReader(payload.data(), payload.size())).Decode();
 }
 
 std::string DecodeError(const TBytes& dib) {
@@ -106,6 +106,41 @@ TEST(LibraryDib, TwentyFourAndThirtyTwoBits) {
   EXPECT_EQ(DecodeError(zero), "PixelFormat in invalid");
 }
 
+// Any span of any row converts to the same colours as the whole picture decodes to, whatever
+// the bit count (spans starting inside a byte, or inside a 24-bit word group).
+TEST(LibraryDib, StoredRowsConvertAnySpan) {
+  uint32_t seed = 99;
+  const auto next = [&seed] {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<uint8_t>(seed >> 24);
+  };
+  constexpr int kWidth = 13;
+  constexpr int kHeight = 3;
+  for (const uint16_t bits : {1, 4, 8, 16, 24, 32}) {
+    TBytes dib = InfoHeader(kWidth, kHeight, bits);
+    if (bits <= 8) {
+      for (int i = 0; i < (1 << bits); ++i) dib.U32(static_cast<uint32_t>(i) * 0x010305);
+    }
+    const int stride = (bits * kWidth + 31) / 32 * 4;
+    for (int i = 0; i < stride * kHeight; ++i) dib.U8(next());
+    const std::vector<uint8_t> payload = DibPayload(dib.Data);
+    const TDib stored = ReadPictureData(TByteReader(payload.data(), payload.size()));
+    const TPicture whole = stored.Decode();
+    ASSERT_EQ(whole.Pixels.size(), size_t{kWidth * kHeight});
+    for (int y = 0; y < kHeight; ++y) {
+      for (int left = 0; left < kWidth; ++left) {
+        for (int count = 1; left + count <= kWidth; ++count) {
+          std::vector<uint32_t> span(static_cast<size_t>(count));
+          stored.ConvertRow(y, left, count, span.data());
+          for (int i = 0; i < count; ++i) {
+            ASSERT_EQ(span[i], whole.At(left + i, y)) << bits << " bits, row " << y << ", " << left;
+          }
+        }
+      }
+    }
+  }
+}
+
 TBytes Rle8Header(int32_t width, int32_t height, const std::vector<uint8_t>& code) {
   TBytes dib = InfoHeader(width, height, 8, 1, static_cast<uint32_t>(code.size()), 4);
   dib.U32(0).U32(0x0000FF).U32(0x00FF00).U32(0xFF0000);
@@ -168,7 +203,7 @@ TEST(LibraryDib, PayloadKinds) {
   const TPicture picture{2, 1, {0x102030, 0x405060}};
   EXPECT_EQ(Decode(TBytes()), TPicture{});  // "TDIB" and nothing after it
   const auto decode = [](const std::vector<uint8_t>& payload) {
-    return ReadPictureData(TByteReader(payload.data(), payload.size()));
+    return ReadPictureData(TByteReader(payload.data(), payload.size())).Decode();
   };
   EXPECT_EQ(decode({}), TPicture{});
   EXPECT_EQ(decode(TBytes().U8(7).Text("TBitmap").U32(0).Data), TPicture{});
@@ -194,7 +229,7 @@ TEST(LibraryDib, BitmapFilesWithLongHeadersAndPixelOffsets) {
   while (file.Data.size() < 14 + 124) file.U8(0);
   file.U8(9).U8(9).U8(9).U8(9).U8(9).U8(9);  // gap before the pixel rows
   file.U32(0xFF010203).U32(0x80040506);
-  const TPicture picture = ReadBitmap(TByteReader(file.Data.data(), file.Data.size()));
+  const TPicture picture = ReadBitmap(TByteReader(file.Data.data(), file.Data.size())).Decode();
   EXPECT_EQ(picture, (TPicture{1, 2, {0x010203, 0x040506}}));
 
   // The same header inside a library picture is refused.
@@ -223,9 +258,9 @@ TEST(LibraryDib, WriterRoundTripsEveryLayout) {
   for (const TPicture& picture : {flat, noisy, rich, TPicture{1, 1, {0x00FF00}}}) {
     const std::vector<uint8_t> dib = EncodeDib(picture);
     TByteReader in(dib.data(), dib.size());
-    EXPECT_EQ(ReadDib(in, TDibSource::LibraryPicture), picture);
+    EXPECT_EQ(ReadDib(in, TDibSource::LibraryPicture).Decode(), picture);
     const std::vector<uint8_t> file = EncodeBitmapFile(picture);
-    EXPECT_EQ(ReadBitmap(TByteReader(file.data(), file.size())), picture);
+    EXPECT_EQ(ReadBitmap(TByteReader(file.data(), file.size())).Decode(), picture);
   }
   EXPECT_EQ(EncodeDib(flat)[16], 1);   // RLE8
   EXPECT_EQ(EncodeDib(noisy)[16], 0);  // plain

@@ -1,6 +1,8 @@
 // read(write(x)) == x for image and sound libraries made by the library writer.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "media/library_writer.h"
@@ -54,6 +56,33 @@ TEST(LibraryRoundTrip, ImageItemsComeBackFieldByField) {
     EXPECT_EQ(got.Picture(), want.Picture) << want.Name;
   }
   EXPECT_EQ(images.Items(0).PatternTotal(), 3);  // (64 + 2) div 18 columns, one row
+}
+
+// Pictures loaded from a file point into its bytes; from memory they copy them. Either way they
+// stay whole after the library that loaded them, and the memory it read from, are gone.
+TEST(LibraryRoundTrip, PicturesOutliveTheirLibrary) {
+  std::vector<TPictureItemData> items;
+  items.push_back(ImageItem("runs", 64, 16, 3));
+  items.push_back(ImageItem("rich", 40, 30, 5000));
+  items.push_back(ImageItem("few", 17, 9, 40));
+  const std::string path = testing::TempDir() + "library_roundtrip_outlive.dxg";
+  WritePictureLibrary(path, items);
+
+  std::vector<TDib> kept;
+  {
+    TPictureCollection fromFile;
+    fromFile.ReadFromFile(path);
+    std::vector<uint8_t> bytes = EncodePictureLibrary(items);
+    TPictureCollection fromMemory;
+    fromMemory.ReadFromStream(bytes.data(), bytes.size());
+    bytes.assign(bytes.size(), 0xCD);
+    for (int i = 0; i < 3; ++i) {
+      kept.push_back(fromFile.Items(i).Dib());
+      kept.push_back(fromMemory.Items(i).Dib());
+    }
+  }
+  std::remove(path.c_str());
+  for (size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(kept[i].Decode(), items[i / 2].Picture) << i;
 }
 
 TEST(LibraryRoundTrip, SoundItemsComeBackFieldByField) {
