@@ -18,6 +18,12 @@ uint32_t Unpack(uint32_t pixel, const TDibChannel& c) {
   return Widen(raw, c.Bits);
 }
 
+// A bit-field pixel as 0x00RRGGBB.
+uint32_t UnpackPixel(uint32_t pixel, const TDib::TChannels& channels) {
+  return Unpack(pixel, channels[0]) << 16 | Unpack(pixel, channels[1]) << 8 |
+         Unpack(pixel, channels[2]);
+}
+
 // Four 24-bit pixels from three little-endian words; the last pixels of a span byte by byte, so
 // no read goes past it.
 void ConvertBgr24(const uint8_t* src, int count, uint32_t* out) {
@@ -91,9 +97,7 @@ void TDib::ConvertRow(int y, int left, int count, uint32_t* out) const {
     case 16: {
       const uint8_t* src = row + static_cast<size_t>(left) * 2;
       for (int i = 0; i < count; ++i, src += 2) {
-        const uint32_t v = src[0] | (uint32_t{src[1]} << 8);
-        out[i] = Unpack(v, channels_[0]) << 16 | Unpack(v, channels_[1]) << 8 |
-                 Unpack(v, channels_[2]);
+        out[i] = UnpackPixel(src[0] | (uint32_t{src[1]} << 8), channels_);
       }
       break;
     }
@@ -107,8 +111,7 @@ void TDib::ConvertRow(int y, int left, int count, uint32_t* out) const {
       for (int i = 0; i < count; ++i, src += 4) {
         uint32_t v;
         std::memcpy(&v, src, 4);
-        out[i] = Unpack(v, channels_[0]) << 16 | Unpack(v, channels_[1]) << 8 |
-                 Unpack(v, channels_[2]);
+        out[i] = UnpackPixel(v, channels_);
       }
       break;
     }

@@ -58,6 +58,11 @@ void FindRuns(TPatternEntry& pattern, const TDirectDrawSurface& surface) {
   }
 }
 
+// A block side: whole strides, as many as make 512 pixels or more, but no more than the grid has.
+int64_t BlockSide(int64_t stride, int64_t count) {
+  return std::min(stride * ((stride + 511) / std::max<int64_t>(stride, 1)), stride * count);
+}
+
 void AddPattern(std::vector<TPatternEntry>& patterns, int surfaceIndex, const TRect& rect) {
   TPatternEntry& entry = patterns.emplace_back();
   entry.Rect = rect;
@@ -66,16 +71,16 @@ void AddPattern(std::vector<TPatternEntry>& patterns, int surfaceIndex, const TR
 
 }  // namespace
 
-TPatternGrid MakePatternGrid(int pictureWidth, int pictureHeight, int patternWidth,
-                             int patternHeight, int skipWidth, int skipHeight) {
+TPatternGrid MakePatternGrid(int32_t pictureWidth, int32_t pictureHeight, int32_t patternWidth,
+                             int32_t patternHeight, int32_t skipWidth, int32_t skipHeight) {
   TPatternGrid grid;
   grid.PatternWidth = patternWidth > 0 ? patternWidth : pictureWidth;
   grid.PatternHeight = patternHeight > 0 ? patternHeight : pictureHeight;
   grid.StrideX = grid.PatternWidth + skipWidth;
   grid.StrideY = grid.PatternHeight + skipHeight;
   if (grid.StrideX > 0 && grid.StrideY > 0) {
-    grid.Columns = std::max((pictureWidth + skipWidth) / grid.StrideX, 0);
-    grid.Rows = std::max((pictureHeight + skipHeight) / grid.StrideY, 0);
+    grid.Columns = std::max<int64_t>((int64_t{pictureWidth} + skipWidth) / grid.StrideX, 0);
+    grid.Rows = std::max<int64_t>((int64_t{pictureHeight} + skipHeight) / grid.StrideY, 0);
   }
   return grid;
 }
@@ -86,40 +91,42 @@ void TItemSurfaces::Build(const TDib& picture, const TPatternGrid& grid, bool sy
   if (picture.Empty()) return;
   const int W = picture.Width();
   const int H = picture.Height();
+  // Patterns lie inside the picture (see TPatternGrid), so their places and sizes fit in an int.
+  const auto patternAt = [&](int64_t x, int64_t y) {
+    return Bounds(static_cast<int>(x), static_cast<int>(y), static_cast<int>(grid.PatternWidth),
+                  static_cast<int>(grid.PatternHeight));
+  };
   if (grid.PatternWidth == W && grid.PatternHeight == H) {
     Surfaces.push_back(MakeSurface(picture, 0, 0, W, H, Format, systemMemory));
     AddPattern(Patterns, 0, TRect{0, 0, W, H});
   } else if (systemMemory) {
     Surfaces.push_back(MakeSurface(picture, 0, 0, W, H, Format, true));
-    for (int row = 0; row < grid.Rows; ++row) {
-      for (int column = 0; column < grid.Columns; ++column) {
-        AddPattern(Patterns, 0,
-                   Bounds(column * grid.StrideX, row * grid.StrideY, grid.PatternWidth,
-                          grid.PatternHeight));
+    for (int64_t row = 0; row < grid.Rows; ++row) {
+      for (int64_t column = 0; column < grid.Columns; ++column) {
+        AddPattern(Patterns, 0, patternAt(column * grid.StrideX, row * grid.StrideY));
       }
     }
   } else {
-    const int bw = std::min(grid.StrideX * ((grid.StrideX + 511) / std::max(grid.StrideX, 1)),
-                            grid.StrideX * grid.Columns);
-    const int bh = std::min(grid.StrideY * ((grid.StrideY + 511) / std::max(grid.StrideY, 1)),
-                            grid.StrideY * grid.Rows);
+    const int64_t bw = BlockSide(grid.StrideX, grid.Columns);
+    const int64_t bh = BlockSide(grid.StrideY, grid.Rows);
     if (bw <= 0 || bh <= 0) return;
-    const int blocksAcross = (W + bw - 1) / bw;
-    const int blocksDown = (H + bh - 1) / bh;
-    for (int r = 0; r < blocksDown; ++r) {
-      for (int c = 0; c < blocksAcross; ++c) {
-        const int left = c * bw;
-        const int top = r * bh;
-        Surfaces.push_back(MakeSurface(picture, left, top, std::min(bw, W - left),
-                                       std::min(bh, H - top), Format, false));
+    const int64_t blocksAcross = (W + bw - 1) / bw;
+    const int64_t blocksDown = (H + bh - 1) / bh;
+    for (int64_t r = 0; r < blocksDown; ++r) {
+      for (int64_t c = 0; c < blocksAcross; ++c) {
+        const int left = static_cast<int>(c * bw);
+        const int top = static_cast<int>(r * bh);
+        const auto width = static_cast<int>(std::min<int64_t>(bw, W - left));
+        const auto height = static_cast<int>(std::min<int64_t>(bh, H - top));
+        Surfaces.push_back(MakeSurface(picture, left, top, width, height, Format, false));
       }
     }
-    for (int row = 0; row < grid.Rows; ++row) {
-      for (int column = 0; column < grid.Columns; ++column) {
-        const int x = column * grid.StrideX;
-        const int y = row * grid.StrideY;
-        AddPattern(Patterns, (y / bh) * blocksAcross + x / bw,
-                   Bounds(x % bw, y % bh, grid.PatternWidth, grid.PatternHeight));
+    for (int64_t row = 0; row < grid.Rows; ++row) {
+      for (int64_t column = 0; column < grid.Columns; ++column) {
+        const int64_t x = column * grid.StrideX;
+        const int64_t y = row * grid.StrideY;
+        AddPattern(Patterns, static_cast<int>((y / bh) * blocksAcross + x / bw),
+                   patternAt(x % bw, y % bh));
       }
     }
   }
@@ -156,11 +163,7 @@ void TPictureCollection::RestoreSurfaces() {
     TItemSurfaces& surfaces = item.Surfaces();
     surfaces.Ready = true;
     surfaces.Format = DXDraw->PixelFormat();
-    const TDib& picture = item.Dib();
-    surfaces.Build(picture,
-                   MakePatternGrid(picture.Width(), picture.Height(), item.PatternWidth,
-                                   item.PatternHeight, item.SkipWidth, item.SkipHeight),
-                   item.SystemMemory, item.TransparentColor());
+    surfaces.Build(item.Dib(), item.Grid(), item.SystemMemory, item.TransparentColor());
   }
 }
 

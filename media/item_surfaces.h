@@ -30,14 +30,16 @@ struct TPatternEntry {
   std::vector<uint32_t> Runs;
 };
 
-// Where an item's pattern grid lies in its picture.
+// Where an item's pattern grid lies in its picture. Worked out in 64 bits, so pattern and skip
+// fields anywhere in the int32 range neither overflow nor wrap; whenever there are patterns,
+// every one of them lies inside the picture.
 struct TPatternGrid {
-  int PatternWidth = 0;   // w
-  int PatternHeight = 0;  // h
-  int StrideX = 0;
-  int StrideY = 0;
-  int Columns = 0;
-  int Rows = 0;
+  int64_t PatternWidth = 0;   // w
+  int64_t PatternHeight = 0;  // h
+  int64_t StrideX = 0;
+  int64_t StrideY = 0;
+  int64_t Columns = 0;
+  int64_t Rows = 0;
 };
 
 struct TItemSurfaces {
@@ -57,5 +59,5 @@ struct TItemSurfaces {
 
 // The grid of an item with the given pattern fields over a W x H picture (Columns and Rows are 0
 // when a stride is not positive).
-TPatternGrid MakePatternGrid(int pictureWidth, int pictureHeight, int patternWidth,
-                             int patternHeight, int skipWidth, int skipHeight);
+TPatternGrid MakePatternGrid(int32_t pictureWidth, int32_t pictureHeight, int32_t patternWidth,
+                             int32_t patternHeight, int32_t skipWidth, int32_t skipHeight);

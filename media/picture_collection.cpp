@@ -9,25 +9,6 @@
 
 namespace {
 
-// The grid of patterns over the picture. A stride that is not positive gives no patterns.
-struct TGrid {
-  int64_t W = 0, H = 0, Columns = 0, Rows = 0, StrideX = 0, StrideY = 0;
-};
-
-TGrid GridOf(const TPictureCollectionItem& item) {
-  const TDib& picture = item.Dib();
-  TGrid grid;
-  grid.W = item.PatternWidth > 0 ? item.PatternWidth : picture.Width();
-  grid.H = item.PatternHeight > 0 ? item.PatternHeight : picture.Height();
-  grid.StrideX = grid.W + item.SkipWidth;
-  grid.StrideY = grid.H + item.SkipHeight;
-  if (grid.StrideX > 0 && grid.StrideY > 0) {
-    grid.Columns = std::max<int64_t>(0, (int64_t{picture.Width()} + item.SkipWidth) / grid.StrideX);
-    grid.Rows = std::max<int64_t>(0, (int64_t{picture.Height()} + item.SkipHeight) / grid.StrideY);
-  }
-  return grid;
-}
-
 [[noreturn]] void InvalidPropertyValue() { throw EPropertyError("Invalid property value"); }
 
 // The "Picture" object nested in an image item: its "Data" is the stored bitmap.
@@ -165,22 +146,27 @@ void TPictureCollectionItem::SetPicture(TPicture picture) {
   decoded_ = std::move(picture);
 }
 
-int TPictureCollectionItem::Width() const { return static_cast<int>(GridOf(*this).W); }
+TPatternGrid TPictureCollectionItem::Grid() const {
+  return MakePatternGrid(dib_.Width(), dib_.Height(), PatternWidth, PatternHeight, SkipWidth,
+                         SkipHeight);
+}
 
-int TPictureCollectionItem::Height() const { return static_cast<int>(GridOf(*this).H); }
+int TPictureCollectionItem::Width() const { return static_cast<int>(Grid().PatternWidth); }
+
+int TPictureCollectionItem::Height() const { return static_cast<int>(Grid().PatternHeight); }
 
 int TPictureCollectionItem::PatternTotal() const {
-  const TGrid grid = GridOf(*this);
+  const TPatternGrid grid = Grid();
   return static_cast<int>(std::min<int64_t>(grid.Columns * grid.Rows, INT32_MAX));
 }
 
 TRect TPictureCollectionItem::PatternRect(int pattern) const {
-  const TGrid grid = GridOf(*this);
+  const TPatternGrid grid = Grid();
   if (pattern < 0 || pattern >= grid.Columns * grid.Rows) return TRect{};
   const int64_t row = pattern / grid.Columns;
   const int64_t column = pattern % grid.Columns;
   return Bounds(static_cast<int>(column * grid.StrideX), static_cast<int>(row * grid.StrideY),
-                static_cast<int>(grid.W), static_cast<int>(grid.H));
+                static_cast<int>(grid.PatternWidth), static_cast<int>(grid.PatternHeight));
 }
 
 TPictureCollection::TPictureCollection() = default;

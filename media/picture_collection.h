@@ -52,6 +52,7 @@ class TPictureCollectionItem : public TNamedItem {
   void SetPicture(TPicture picture);
 
   // Pattern geometry (see the top of this file).
+  TPatternGrid Grid() const;
   int Width() const;
   int Height() const;
   int PatternTotal() const;

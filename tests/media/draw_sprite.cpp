@@ -1,6 +1,8 @@
 // Sprites: the surfaces built from a picture, and Draw, DrawStretched and DrawBlended on them.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "media/bitmap_file.h"
 #include "media/blender.h"
 #include "media/dx_draw.h"
@@ -140,6 +142,28 @@ TEST_F(SpriteTest, NothingBeforeInitialisationOrForABadPattern) {
 
   draw.Finalize();
   EXPECT_EQ(item.PatternSurface(0), nullptr);
+}
+
+// Pattern fields near the int32 limits, as a library may hold them, give the grid the library
+// reports and surfaces that stay inside the picture.
+TEST_F(SpriteTest, ExtremePatternFieldsBuildTheGridTheItemReports) {
+  TPictureCollectionItem& wideSkip = AddItem(Columns(100, 10), 50);
+  wideSkip.SkipWidth = 2147483000;  // one column; strides beyond the picture
+  TPictureCollectionItem& hugePattern = AddItem(Columns(100, 10), INT32_MAX, INT32_MAX);
+  hugePattern.SkipWidth = 10;
+  hugePattern.SkipHeight = INT32_MAX;
+  TPictureCollectionItem& lowSkip = AddItem(Columns(100, 10), 10, 10);
+  lowSkip.SkipWidth = INT32_MIN;
+  draw.Initialize();
+  EXPECT_EQ(wideSkip.PatternTotal(), 1);
+  ASSERT_NE(wideSkip.PatternSurface(0), nullptr);
+  wideSkip.Draw(Back(), 0, 0, 0);
+  EXPECT_EQ(Back().PixelAt(49, 0), ColumnValue(49));
+  EXPECT_EQ(Back().PixelAt(50, 0), 0u);
+  for (TPictureCollectionItem* item : {&hugePattern, &lowSkip}) {
+    EXPECT_EQ(item->PatternTotal(), 0);
+    EXPECT_EQ(item->PatternSurface(0), nullptr);
+  }
 }
 
 TEST_F(SpriteTest, PicturesAreCutIntoBlocksOfWholePatterns) {
