@@ -1,7 +1,7 @@
 #include "media/bitmap_file.h"
 
 #include <cstring>
-#include <vector>
+#include <utility>
 
 #include "media/dib_reader.h"
 #include "media/file_bytes.h"
@@ -17,8 +17,9 @@ TDib ReadBitmap(TByteReader file, const TSharedBytes& owner) {
 }
 
 TPicture ReadBitmapFile(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadFileBytes(path);
-  return ReadBitmap(TByteReader(bytes.data(), bytes.size())).Decode();
+  TFileBuffer file = ReadFileBuffer(path);
+  const TSharedBytes bytes(std::move(file.Data));
+  return ReadBitmap(TByteReader(bytes.get(), file.Size), bytes).Decode();
 }
 
 TDib ReadPictureData(TByteReader payload, const TSharedBytes& owner) {
