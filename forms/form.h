@@ -55,6 +55,12 @@ class TForm : public TControl {
   // drawing device with AutoInitialize is told the form is shown).
   virtual void FormCreate() {}
   virtual void FormShow() {}
+  // The window goes away: the application's drawing and sound devices finalise, firing their
+  // events, while every member of the form is still alive. The host calls it when its loop ends;
+  // a form's destructor may call it first thing too (a second call does nothing). A device
+  // destroyed while still initialised finalises without events instead, since the members its
+  // handlers use may already be gone.
+  void WindowDestroyed() { application_.WindowDestroyed(); }
   // Keys (virtual-key codes), with KeyPreview also while a control has the focus.
   virtual void FormKeyDown(int key, TShiftState shift) { (void)key, (void)shift; }
   virtual void FormKeyUp(int key, TShiftState shift) { (void)key, (void)shift; }

@@ -1,6 +1,7 @@
 #include "media/application.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "media/dx_timer.h"
 
@@ -42,4 +43,33 @@ int TApplication::AddFocusListener(TFocusListener listener) {
 
 void TApplication::RemoveFocusListener(int id) {
   std::erase_if(focusListeners_, [id](const TListener& l) { return l.Id == id; });
+}
+
+void TApplication::WindowDestroyed() {
+  std::exception_ptr firstError;
+  // A handler may add or remove listeners; walk a copy and skip the ones removed meanwhile.
+  const std::vector<TWindowListener> listeners = windowListeners_;
+  for (const TWindowListener& listener : listeners) {
+    const int id = listener.Id;
+    if (std::none_of(windowListeners_.begin(), windowListeners_.end(),
+                     [id](const TWindowListener& l) { return l.Id == id; })) {
+      continue;
+    }
+    try {
+      listener.Call();
+    } catch (...) {
+      if (!firstError) firstError = std::current_exception();
+    }
+  }
+  if (firstError) std::rethrow_exception(firstError);
+}
+
+int TApplication::AddWindowListener(std::function<void()> listener) {
+  const int id = nextListenerId_++;
+  windowListeners_.push_back(TWindowListener{id, std::move(listener)});
+  return id;
+}
+
+void TApplication::RemoveWindowListener(int id) {
+  std::erase_if(windowListeners_, [id](const TWindowListener& l) { return l.Id == id; });
 }

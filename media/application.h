@@ -41,6 +41,13 @@ class TApplication {
   int AddFocusListener(TFocusListener listener);
   void RemoveFocusListener(int id);
 
+  // The form's window is going away (TForm::WindowDestroyed): every window listener is called in
+  // the order they were added, each even when one before it raised; the first error then propagates.
+  void WindowDestroyed();
+  // Used by the drawing and sound devices, which finalise with their events when told.
+  int AddWindowListener(std::function<void()> listener);
+  void RemoveWindowListener(int id);
+
  private:
   THost& host_;
   bool active_ = true;
@@ -51,5 +58,10 @@ class TApplication {
     TFocusListener Call;
   };
   std::vector<TListener> focusListeners_;
+  struct TWindowListener {
+    int Id;
+    std::function<void()> Call;
+  };
+  std::vector<TWindowListener> windowListeners_;
   int nextListenerId_ = 1;
 };

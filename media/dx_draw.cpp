@@ -50,10 +50,13 @@ void TDXDrawDisplay::SetBitCount(int bitCount) {
   bitCount_ = bitCount;
 }
 
-TDXDraw::TDXDraw(TApplication* formApplication) : application_(formApplication) {}
+TDXDraw::TDXDraw(TApplication* formApplication) : application_(formApplication) {
+  if (application_) windowListener_ = application_->AddWindowListener([this] { Finalize(); });
+}
 
 TDXDraw::~TDXDraw() {
   // The form is going away: release without calling back into it.
+  if (application_) application_->RemoveWindowListener(windowListener_);
   OnFinalizeSurface = nullptr;
   OnFinalize = nullptr;
   Finalize();

@@ -76,8 +76,10 @@ class TDXDrawDisplay {
 class TDXDraw {
  public:
   // formApplication: the application of the form that owns the device, or nullptr when the device
-  // sits on no form (Initialize then raises "Form not found").
+  // sits on no form (Initialize then raises "Form not found"). The device finalises, with its
+  // events, when the form's window goes away (TApplication::WindowDestroyed).
   explicit TDXDraw(TApplication* formApplication);
+  // Finalises without firing events: the form's other members may be gone by now.
   ~TDXDraw();
   TDXDraw(const TDXDraw&) = delete;
   TDXDraw& operator=(const TDXDraw&) = delete;
@@ -134,6 +136,7 @@ class TDXDraw {
   void CopyToPrimary();
 
   TApplication* application_;
+  int windowListener_ = 0;
   bool initialized_ = false;
   bool shownOnce_ = false;
   TDXDrawOptions activeOptions_;  // Options as they were at the last Initialize

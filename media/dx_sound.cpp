@@ -8,15 +8,19 @@
 TDXSound::TDXSound(TApplication* formApplication) : application_(formApplication) {
   if (application_) {
     focusListener_ = application_->AddFocusListener([this](bool active) { FocusChanged(active); });
+    windowListener_ = application_->AddWindowListener([this] { Finalize(); });
   }
 }
 
 TDXSound::~TDXSound() {
   // The form is going away: release without calling back into it.
+  if (application_) {
+    application_->RemoveFocusListener(focusListener_);
+    application_->RemoveWindowListener(windowListener_);
+  }
   OnFinalize = nullptr;
   Finalize();
   for (TWaveCollection* library : libraries_) library->DXSound = nullptr;
-  if (application_) application_->RemoveFocusListener(focusListener_);
 }
 
 void TDXSound::Initialize() {
@@ -26,7 +30,8 @@ void TDXSound::Initialize() {
     if (OnInitializing) OnInitializing();
     const int rate = application_->Host().AudioRate();
     if (rate <= 0) throw EDXSoundError(Fmt("%s cannot be made", "Primary Buffer"));
-    mixer_ = std::make_unique<TMixer>(rate);
+    THost& host = application_->Host();
+    mixer_ = std::make_unique<TMixer>(rate, [&host] { return host.Clock(); });
     FocusChanged(application_->Active());
     application_->Host().SetAudioSource(mixer_.get());
   } catch (...) {
@@ -79,6 +84,40 @@ void TDXSound::CloseOutput() {
   // The host stops pulling before the mixer goes away.
   if (mixer_ && application_) application_->Host().SetAudioSource(nullptr);
   mixer_.reset();
+}
+
+int TDXSound::AddVoice(const std::shared_ptr<const TSampleBuffer>& samples) {
+  if (!mixer_) return -1;
+  for (;;) {
+    const int voice = mixer_->AddVoice(samples);
+    if (voice >= 0 || !ReclaimInstance()) return voice;
+  }
+}
+
+bool TDXSound::ReclaimInstance() {
+  std::vector<int>* owner = nullptr;
+  size_t at = 0;
+  bool ownerBusy = true;
+  uint64_t ownerOrder = 0;
+  for (TWaveCollection* library : libraries_) {
+    for (int i = 0; i < library->Count(); ++i) {
+      std::vector<int>& instances = library->Items(i).Buffers().Instances;
+      for (size_t k = 0; k < instances.size(); ++k) {
+        const bool busy = mixer_->Busy(instances[k]);
+        const uint64_t order = mixer_->StartOrder(instances[k]);
+        if (!owner || (ownerBusy && !busy) || (busy == ownerBusy && order < ownerOrder)) {
+          owner = &instances;
+          at = k;
+          ownerBusy = busy;
+          ownerOrder = order;
+        }
+      }
+    }
+  }
+  if (!owner) return false;
+  mixer_->RemoveVoice((*owner)[at]);
+  owner->erase(owner->begin() + static_cast<std::ptrdiff_t>(at));
+  return true;
 }
 
 void TDXSound::FocusChanged(bool active) {

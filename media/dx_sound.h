@@ -42,8 +42,10 @@ class TDXSoundOptions {
 class TDXSound {
  public:
   // formApplication: the application of the form that owns the device, or nullptr when the device
-  // sits on no form (Initialize then raises "Form not found").
+  // sits on no form (Initialize then raises "Form not found"). The device finalises, with its
+  // events, when the form's window goes away (TApplication::WindowDestroyed).
   explicit TDXSound(TApplication* formApplication);
+  // Finalises without firing events: the form's other members may be gone by now.
   ~TDXSound();
   TDXSound(const TDXSound&) = delete;
   TDXSound& operator=(const TDXSound&) = delete;
@@ -69,6 +71,11 @@ class TDXSound {
 
   // The mixer the items' voices live in; nullptr while not initialised.
   TMixer* Mixer() { return mixer_.get(); }
+  // A new voice for an item's buffer. When the mixer has no voice left, the instance of any
+  // registered item that has waited longest (a silent one before a sounding one) is cut off and
+  // taken from its item, so instances can never starve the base buffers a library load needs.
+  // -1 when no voice can be made even so.
+  int AddVoice(const std::shared_ptr<const TSampleBuffer>& samples);
   // The host, for waiting on a sound (nullptr without a form).
   THost* Host() { return application_ ? &application_->Host() : nullptr; }
 
@@ -80,11 +87,14 @@ class TDXSound {
  private:
   void CloseOutput();
   void FocusChanged(bool active);
+  // Removes the instance voice that has waited longest from its item; false when there is none.
+  bool ReclaimInstance();
 
   TApplication* application_;
   bool initialized_ = false;
   bool shownOnce_ = false;
   int focusListener_ = 0;
+  int windowListener_ = 0;
   std::unique_ptr<TMixer> mixer_;
   std::vector<TWaveCollection*> libraries_;
 };

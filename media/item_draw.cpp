@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "media/blender.h"
+#include "media/blend_rows.h"
 #include "media/picture_collection.h"
 #include "media/surface.h"
 
@@ -49,22 +49,9 @@ inline void CopyRunsClipped(uint16_t* dest, const uint16_t* source, const uint32
   }
 }
 
-// Blends count pixels one to one, per channel with the blender's formula, in a loop the compiler
-// can run in vector registers (the common unscaled, unkeyed case).
-void BlendRow(uint16_t* dest, const uint16_t* source, int count, int alpha, TPixelFormat format) {
-  const uint32_t a = static_cast<uint32_t>(alpha);
-  const uint32_t rest = 255 - a;
-  const uint32_t redShift = format == TPixelFormat::RGB565 ? 11 : 10;
-  const uint32_t greenBits = format == TPixelFormat::RGB565 ? 0x3F : 0x1F;
-  for (int i = 0; i < count; ++i) {
-    const uint32_t s = source[i];
-    const uint32_t d = dest[i];
-    const uint32_t r = (((s >> redShift) & 0x1F) * a + ((d >> redShift) & 0x1F) * rest + 127) / 255;
-    const uint32_t g = (((s >> 5) & greenBits) * a + ((d >> 5) & greenBits) * rest + 127) / 255;
-    const uint32_t b = ((s & 0x1F) * a + (d & 0x1F) * rest + 127) / 255;
-    dest[i] = static_cast<uint16_t>((r << redShift) | (g << 5) | b);
-  }
-}
+// DrawBlended picks the stepped source pixels of a scaled row this many at a time, then blends
+// them as one run.
+constexpr int kPickedRun = 256;
 
 // The whole-pattern source rectangle of a scaled copy, or false when it does not lie on its
 // surface.
@@ -171,6 +158,11 @@ void TPictureCollectionItem::DrawBlended(TDirectDrawSurface& dest, const TRect& 
   TDirectDrawSurface& source = *surfaces_.Surfaces[static_cast<size_t>(entry->SurfaceIndex)];
   const TRect& rect = entry->Rect;
   if (source.Empty() || !SourceInside(rect, source)) return;
+  const int left = std::max(destRect.Left, 0);
+  const int right = std::min(destRect.Right, dest.Width());
+  const int top = std::max(destRect.Top, 0);
+  const int bottom = std::min(destRect.Bottom, dest.Height());
+  if (left >= right || top >= bottom) return;
   if (!dest.Lock()) return;
   if (!source.Lock()) {
     dest.Unlock();
@@ -178,28 +170,27 @@ void TPictureCollectionItem::DrawBlended(TDirectDrawSurface& dest, const TRect& 
   }
   const int64_t stepX = (static_cast<int64_t>(rect.Width()) << 16) / destRect.Width();
   const int64_t stepY = (static_cast<int64_t>(rect.Height()) << 16) / destRect.Height();
-  const int left = std::max(destRect.Left, 0);
-  const int right = std::min(destRect.Right, dest.Width());
-  const int top = std::max(destRect.Top, 0);
-  const int bottom = std::min(destRect.Bottom, dest.Height());
   const bool keyed = Transparent && source.HasColorKey();
   const uint16_t key = source.ColorKey();
   const int weight = std::min(alpha, 255);
   const TPixelFormat format = dest.PixelFormat();
   const int64_t firstX = stepX * (left - destRect.Left);
+  const int count = right - left;
+  uint16_t picked[kPickedRun];
   for (int y = top; y < bottom; ++y) {
     const uint16_t* sourceRow =
         source.Row(rect.Top + static_cast<int>((stepY * (y - destRect.Top)) >> 16)) + rect.Left;
-    uint16_t* destRow = dest.Row(y);
-    if (stepX == 65536 && !keyed && weight < 255) {
-      BlendRow(destRow + left, sourceRow + (firstX >> 16), right - left, weight, format);
+    uint16_t* destRow = dest.Row(y) + left;
+    if (stepX == 65536) {
+      BlendRow(destRow, sourceRow + (firstX >> 16), count, weight, format, keyed, key);
       continue;
     }
     int64_t sourceX = firstX;
-    for (int x = left; x < right; ++x, sourceX += stepX) {
-      const uint16_t pixel = sourceRow[sourceX >> 16];
-      if (keyed && pixel == key) continue;
-      destRow[x] = weight == 255 ? pixel : Blend16(pixel, destRow[x], weight, format);
+    for (int done = 0; done < count;) {
+      const int run = std::min(kPickedRun, count - done);
+      for (int i = 0; i < run; ++i, sourceX += stepX) picked[i] = sourceRow[sourceX >> 16];
+      BlendRow(destRow + done, picked, run, weight, format, keyed, key);
+      done += run;
     }
   }
   source.Unlock();

@@ -17,6 +17,15 @@ inline int16_t ClampSample(int32_t value) {
   return static_cast<int16_t>(std::clamp<int32_t>(value, -32768, 32767));
 }
 
+// Milliseconds the voice needs from its position to its end at its step, plus the grace.
+uint32_t DueMs(uint64_t position, uint64_t end, uint64_t step, int outputRate) {
+  const uint64_t left = position < end ? end - position : 0;
+  const uint64_t frames = (left + step - 1) / step;
+  const uint64_t ms = (frames * 1000 + static_cast<uint64_t>(outputRate) - 1) /
+                      static_cast<uint64_t>(outputRate);
+  return static_cast<uint32_t>(std::min<uint64_t>(ms + TMixer::kStallGraceMs, INT32_MAX));
+}
+
 }  // namespace
 
 std::shared_ptr<const TSampleBuffer> DecodeWave(const TWave& wave) {
@@ -55,7 +64,8 @@ int32_t GainFromHundredthsDb(int32_t hundredthsDb) {
   return static_cast<int32_t>(std::lround(65536.0 * std::pow(10.0, hundredthsDb / 2000.0)));
 }
 
-TMixer::TMixer(int outputRate) : outputRate_(std::max(outputRate, 1)) {}
+TMixer::TMixer(int outputRate, std::function<uint32_t()> clock)
+    : outputRate_(std::max(outputRate, 1)), clock_(std::move(clock)) {}
 
 TMixer::TVoice* TMixer::VoiceAt(int voice) {
   if (voice < 0 || voice >= static_cast<int>(voices_.size()) || !voices_[voice].Used)
@@ -126,10 +136,15 @@ void TMixer::SetFrequency(int voice, int32_t frequency) {
 }
 
 void TMixer::Play(int voice, bool looped) {
+  const uint32_t now = clock_ ? clock_() : 0;
   std::lock_guard lock(mutex_);
   if (TVoice* v = VoiceAt(voice)) {
     v->Playing = true;
     v->Looped = looped;
+    v->StartOrder = ++starts_;
+    v->StartedAt = now;
+    v->DueMs = DueMs(v->Position, static_cast<uint64_t>(v->Samples->Frames()) << 32,
+                     std::max<uint64_t>(v->Step, 1), outputRate_);
   }
 }
 
@@ -143,10 +158,23 @@ void TMixer::Rewind(int voice) {
   if (TVoice* v = VoiceAt(voice)) v->Position = 0;
 }
 
-bool TMixer::Busy(int voice) const {
+bool TMixer::Busy(int voice) {
+  const uint32_t now = clock_ ? clock_() : 0;
+  std::lock_guard lock(mutex_);
+  TVoice* v = VoiceAt(voice);
+  if (!v || !v->Playing) return false;
+  // Elapsed time as a signed difference: a clock set back (a test's) never ends a voice early.
+  const auto elapsed = static_cast<int32_t>(now - v->StartedAt);
+  if (clock_ && !v->Looped && elapsed >= 0 && static_cast<uint32_t>(elapsed) >= v->DueMs) {
+    v->Playing = false;
+  }
+  return v->Playing;
+}
+
+uint64_t TMixer::StartOrder(int voice) const {
   std::lock_guard lock(mutex_);
   const TVoice* v = VoiceAt(voice);
-  return v && v->Playing;
+  return v ? v->StartOrder : 0;
 }
 
 void TMixer::SetMuted(bool muted) {

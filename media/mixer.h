@@ -2,9 +2,15 @@
 // volume and pan, mixed into interleaved 16-bit stereo frames at the host's rate. The host calls
 // Mix on its audio thread; every other call comes from the program's thread, so the voice table is
 // guarded by one mutex held only for the length of each call.
+//
+// A voice that plays once has a known length, so it also ends by the host's clock: once the clock
+// has passed its start by that length plus kStallGraceMs, it counts as ended even when nothing
+// pulled its samples (no output device, or one that stalled). A working device pulls ahead of the
+// clock, so there the voice has always ended through Mix first.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -33,8 +39,12 @@ class TMixer : public TAudioSource {
  public:
   // Most voices that may exist at once; AddVoice fails beyond it.
   static constexpr int kMaxVoices = 256;
+  // How long past its length a voice that plays once may go unpulled before it counts as ended.
+  static constexpr uint32_t kStallGraceMs = 1000;
 
-  explicit TMixer(int outputRate);
+  // clock: the host's millisecond clock (read on the program's thread only); without one, voices
+  // end only through Mix.
+  explicit TMixer(int outputRate, std::function<uint32_t()> clock = {});
 
   // A new stopped voice at the start of samples; -1 when no voice can be made.
   int AddVoice(std::shared_ptr<const TSampleBuffer> samples);
@@ -51,8 +61,10 @@ class TMixer : public TAudioSource {
   void Stop(int voice);
   // Moves the voice back to its first sample.
   void Rewind(int voice);
-  // True while the voice plays.
-  bool Busy(int voice) const;
+  // True while the voice plays; a voice that plays once and is overdue by the clock ends here.
+  bool Busy(int voice);
+  // When the voice was last started, as a count of Play calls (larger = later; 0 = never).
+  uint64_t StartOrder(int voice) const;
 
   // Silences the whole output while muted (the program has lost the focus).
   void SetMuted(bool muted);
@@ -74,6 +86,9 @@ class TMixer : public TAudioSource {
     int32_t Pan = 0;
     int32_t GainLeft = 65536;
     int32_t GainRight = 65536;
+    uint64_t StartOrder = 0;
+    uint32_t StartedAt = 0;  // clock at the last Play
+    uint32_t DueMs = 0;      // length from there plus kStallGraceMs (voices that play once)
   };
 
   TVoice* VoiceAt(int voice);
@@ -82,7 +97,9 @@ class TMixer : public TAudioSource {
   void MixVoice(TVoice& voice, int32_t* accumulator, int frameCount);
 
   const int outputRate_;
+  const std::function<uint32_t()> clock_;
   bool muted_ = false;
+  uint64_t starts_ = 0;
   mutable std::mutex mutex_;
   std::vector<TVoice> voices_;
   std::vector<int32_t> accumulator_;

@@ -16,12 +16,13 @@ TMixer* MixerOf(const TSoundBuffers& buffers) {
 }
 
 // Builds the item's base buffer from its wave, with Frequency, Pan and Volume applied.
-void BuildBaseBuffer(TWaveCollectionItem& item, TSoundBuffers& buffers, TMixer& mixer) {
+void BuildBaseBuffer(TWaveCollectionItem& item, TSoundBuffers& buffers, TDXSound& device) {
   buffers.Release();
   if (item.Wave().Empty()) return;
   auto samples = DecodeWave(item.Wave());
   if (!samples) throw EDirectSoundBufferError(Fmt("%s cannot be made", "Sound Buffer"));
-  const int voice = mixer.AddVoice(samples);
+  const int voice = device.AddVoice(samples);
+  TMixer& mixer = *device.Mixer();
   if (voice < 0) throw EDirectSoundBufferError(Fmt("%s cannot be made", "Sound Buffer"));
   buffers.Samples = std::move(samples);
   buffers.BaseVoice = voice;
@@ -81,7 +82,7 @@ void TWaveCollectionItem::Play(bool wait) {
   if (idle != instances.end()) {
     voice = *idle;
   } else if (maxPlayingCount_ == 0 || static_cast<int>(instances.size()) < maxPlayingCount_) {
-    voice = mixer->AddVoice(buffers_.Samples);
+    voice = buffers_.Device->AddVoice(buffers_.Samples);
     if (voice < 0) return;
     instances.push_back(voice);
   } else {
@@ -116,7 +117,6 @@ void TWaveCollectionItem::Stop() {
 
 void TWaveCollection::RestoreBuffers() {
   if (!DXSound || !DXSound->Initialized() || !DXSound->Mixer()) return;
-  TMixer& mixer = *DXSound->Mixer();
   // A bad wave must not keep the other items silent: build them all, then report the first error.
   std::exception_ptr firstError;
   for (int i = 0; i < Count(); ++i) {
@@ -126,7 +126,7 @@ void TWaveCollection::RestoreBuffers() {
     buffers.Ready = true;
     buffers.Device = DXSound;
     try {
-      BuildBaseBuffer(item, buffers, mixer);
+      BuildBaseBuffer(item, buffers, *DXSound);
     } catch (const EDirectSoundBufferError&) {
       if (!firstError) firstError = std::current_exception();
     }

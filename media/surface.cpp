@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+#include "media/blend_rows.h"
+
 TDirectDrawSurface::TDirectDrawSurface(int width, int height, TPixelFormat format,
                                        bool systemMemory)
     : width_(std::max(width, 0)),
@@ -43,26 +45,8 @@ void TDirectDrawSurface::FillRectBlended(const TRect& rect, TColor color, int al
   const int right = std::min(rect.Right, width_);
   const int bottom = std::min(rect.Bottom, height_);
   if (left >= right || top >= bottom || !Lock()) return;
-  // The blender's formula with the colour's share worked out once; written per channel so the
-  // compiler can run the row loop in vector registers.
-  const uint16_t src = PackColor(color, format_);
-  const uint32_t a = static_cast<uint32_t>(std::clamp(alpha, 0, 255));
-  const uint32_t rest = 255 - a;
-  const uint32_t redShift = format_ == TPixelFormat::RGB565 ? 11 : 10;
-  const uint32_t greenBits = format_ == TPixelFormat::RGB565 ? 0x3F : 0x1F;
-  const uint32_t red = ((src >> redShift) & 0x1F) * a + 127;
-  const uint32_t green = ((src >> 5) & greenBits) * a + 127;
-  const uint32_t blue = (src & 0x1F) * a + 127;
-  for (int y = top; y < bottom; ++y) {
-    uint16_t* row = Row(y);
-    for (int x = left; x < right; ++x) {
-      const uint32_t d = row[x];
-      const uint32_t r = (red + ((d >> redShift) & 0x1F) * rest) / 255;
-      const uint32_t g = (green + ((d >> 5) & greenBits) * rest) / 255;
-      const uint32_t b = (blue + (d & 0x1F) * rest) / 255;
-      row[x] = static_cast<uint16_t>((r << redShift) | (g << 5) | b);
-    }
-  }
+  const uint16_t color16 = PackColor(color, format_);
+  for (int y = top; y < bottom; ++y) FillRowBlended(Row(y) + left, right - left, color16, alpha, format_);
   Unlock();
 }
 

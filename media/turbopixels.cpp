@@ -18,6 +18,12 @@ struct TLockRecord {
 
 TLockRecord lockRecord;
 
+TPictureCollectionItem& FontOf(TDXImageList& imageList, const std::string& fontName,
+                               TFontLookup lookup) {
+  if (lookup == TFontLookup::IndexOf) return imageList.Items.Items(imageList.Items.IndexOf(fontName));
+  return imageList.Items.Find(fontName);
+}
+
 }  // namespace
 
 bool LockSurface(TDirectDrawSurface& surface) {
@@ -84,8 +90,9 @@ void DrawLine(TDirectDrawSurface& surface, int x1, int y1, int x2, int y2, int r
 }
 
 void DrawImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
-                   const std::string& fontName, int x, int y, const std::string& text) {
-  TPictureCollectionItem& font = imageList.Items.Find(fontName);
+                   const std::string& fontName, int x, int y, const std::string& text,
+                   TFontLookup lookup) {
+  TPictureCollectionItem& font = FontOf(imageList, fontName, lookup);
   const int cw = font.PatternWidth;
   const int ch = font.PatternHeight;
   int k = 1;
@@ -120,8 +127,8 @@ void DrawWrappedImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
 
 void DrawImageDigits(TDirectDrawSurface& surface, TDXImageList& imageList,
                      const std::string& fontName, int x, int y, const std::string& text,
-                     bool withMinus) {
-  TPictureCollectionItem& font = imageList.Items.Find(fontName);
+                     bool withMinus, TFontLookup lookup) {
+  TPictureCollectionItem& font = FontOf(imageList, fontName, lookup);
   const int cw = font.PatternWidth;
   const int ch = font.PatternHeight;
   int k = 1;

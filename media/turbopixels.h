@@ -26,10 +26,18 @@ void PutPixel(TDirectDrawSurface& surface, int x, int y, int r, int g, int b);
 // Bresenham's line from (x1, y1) to (x2, y2) inclusive, through PutPixel.
 void DrawLine(TDirectDrawSurface& surface, int x1, int y1, int x2, int y2, int r, int g, int b);
 
-// Text in the font found with Find (raises "Image '%s' not found"); "|" breaks the line.
+// How a text helper finds its font:
+//   Find:    as the fishing program does; a missing font raises "Image '%s' not found".
+//   IndexOf: as the bowling program does, IndexOf then Items; a missing font raises "List index
+//            out of bounds (-1)".
+enum class TFontLookup { Find, IndexOf };
+
+// Text in the font; "|" breaks the line.
 void DrawImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
-                   const std::string& fontName, int x, int y, const std::string& text);
-// Text that breaks at the first blank after columns characters of a line ("|" is a glyph here).
+                   const std::string& fontName, int x, int y, const std::string& text,
+                   TFontLookup lookup = TFontLookup::Find);
+// Text that breaks at the first blank after columns characters of a line ("|" is a glyph here);
+// the font is found with Find.
 void DrawWrappedImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
                           const std::string& fontName, int x, int y, int columns,
                           const std::string& text);
@@ -37,7 +45,7 @@ void DrawWrappedImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
 // other character asks for pattern 30.
 void DrawImageDigits(TDirectDrawSurface& surface, TDXImageList& imageList,
                      const std::string& fontName, int x, int y, const std::string& text,
-                     bool withMinus = false);
+                     bool withMinus = false, TFontLookup lookup = TFontLookup::Find);
 
 // Draws every pattern of every item once at (0, 0), then fills the surface with 0.
 void PreloadImages(TDirectDrawSurface& surface, TDXImageList& imageList);

@@ -94,17 +94,40 @@ TEST_F(TextTest, DigitsUseTheirOwnTable) {
   EXPECT_EQ(GlyphAt(kCell, 0), 0);
   EXPECT_EQ(GlyphAt(2 * kCell, 0), 9);
   EXPECT_EQ(GlyphAt(3 * kCell, 0), 30);
-  DrawImageDigits(*draw.Surface(), list, "digits", 0, 10, "-", true);
+  // The bowling digit font: "-" is pattern 10, and the lookup is by index.
+  DrawImageDigits(*draw.Surface(), list, "DIGITS", 0, 10, "-7|x", true, TFontLookup::IndexOf);
   EXPECT_EQ(GlyphAt(kCell, 10), 10);
+  EXPECT_EQ(GlyphAt(2 * kCell, 10), 7);
+  EXPECT_EQ(GlyphAt(kCell, 10 + kCell + 1), 30);
 }
 
-TEST_F(TextTest, AMissingFontIsReported) {
+TEST_F(TextTest, BothLookupsDrawTheSameText) {
+  DrawImageText(*draw.Surface(), list, "Font", 0, 0, "AB|C", TFontLookup::IndexOf);
+  EXPECT_EQ(GlyphAt(kCell, 0), 0);
+  EXPECT_EQ(GlyphAt(2 * kCell, 0), 1);
+  EXPECT_EQ(GlyphAt(kCell, kCell + 1), 2);
+}
+
+TEST_F(TextTest, AMissingFontIsReportedAsEachLookupDoes) {
   try {
     DrawImageText(*draw.Surface(), list, "nofont", 0, 0, "A");
     FAIL();
   } catch (const EPictureCollectionError& e) {
     EXPECT_EQ(e.Message(), "Image 'nofont' not found");
   }
+  for (const bool digits : {false, true}) {
+    try {
+      if (digits) {
+        DrawImageDigits(*draw.Surface(), list, "nofont", 0, 0, "1", true, TFontLookup::IndexOf);
+      } else {
+        DrawImageText(*draw.Surface(), list, "nofont", 0, 0, "A", TFontLookup::IndexOf);
+      }
+      FAIL() << digits;
+    } catch (const EListError& e) {
+      EXPECT_EQ(e.Message(), "List index out of bounds (-1)");
+    }
+  }
+  EXPECT_THROW(DrawImageDigits(*draw.Surface(), list, "nofont", 0, 0, "1"), EPictureCollectionError);
 }
 
 TEST_F(TextTest, PreloadDrawsEverythingAndLeavesABlankSurface) {

@@ -98,6 +98,56 @@ TEST(MixerTest, VoicesAddUpAndClip) {
   EXPECT_FALSE(mixer.Busy(a));
 }
 
+TEST(MixerTest, AVoiceNobodyPullsEndsByTheClock) {
+  uint32_t now = 5000;
+  TMixer mixer(8000, [&now] { return now; });
+  auto samples = DecodeWave(MakeWave(1, 8000, 16, Mono16(std::vector<int16_t>(100, 7))));  // 12.5 ms
+  const int once = mixer.AddVoice(samples);
+  const int looped = mixer.AddVoice(samples);
+  mixer.Play(once, false);
+  mixer.Play(looped, true);
+  now += 13 + TMixer::kStallGraceMs - 1;
+  EXPECT_TRUE(mixer.Busy(once));
+  ++now;
+  EXPECT_FALSE(mixer.Busy(once));
+  EXPECT_TRUE(mixer.Busy(looped));
+  // Ended for good: a host that starts pulling again does not hear the stale sound.
+  EXPECT_EQ(Pull(mixer, 1), (std::vector<int16_t>{7, 7}));  // the loop alone
+  mixer.Stop(looped);
+
+  // The length counts from the position it starts at, at the voice's own rate.
+  mixer.SetFrequency(once, 4000);
+  mixer.Rewind(once);
+  mixer.Play(once, false);
+  now += 25 + TMixer::kStallGraceMs - 1;
+  EXPECT_TRUE(mixer.Busy(once));
+  // A clock set back never ends a voice early.
+  now -= 100000;
+  EXPECT_TRUE(mixer.Busy(once));
+  // Pulled, it ends through the mix long before the clock says so.
+  now += 100000;
+  mixer.Rewind(once);
+  mixer.Play(once, false);
+  Pull(mixer, 200);
+  EXPECT_FALSE(mixer.Busy(once));
+}
+
+TEST(MixerTest, StartOrderCountsPlays) {
+  TMixer mixer(8000);
+  auto samples = DecodeWave(MakeWave(1, 8000, 8, {1, 2}));
+  const int a = mixer.AddVoice(samples);
+  const int b = mixer.AddVoice(samples);
+  EXPECT_EQ(mixer.StartOrder(a), 0u);
+  mixer.Play(b, false);
+  mixer.Play(a, false);
+  EXPECT_LT(mixer.StartOrder(b), mixer.StartOrder(a));
+  mixer.Play(b, true);
+  EXPECT_GT(mixer.StartOrder(b), mixer.StartOrder(a));
+  // Without a clock a voice ends only through the mix.
+  EXPECT_TRUE(mixer.Busy(a));
+  EXPECT_EQ(mixer.StartOrder(-1), 0u);
+}
+
 TEST(MixerTest, TheVoiceTableIsBounded) {
   TMixer mixer(8000);
   auto samples = DecodeWave(MakeWave(1, 8000, 8, {1}));
