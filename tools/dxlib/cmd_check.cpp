@@ -22,6 +22,9 @@
 #include "media/wave_collection.h"
 #include "tools/dxlib/command.h"
 
+// Checks a bowling program folder (cmd_check_bowling.cpp); returns the exit code.
+int CheckBowlingFolder(const std::string& folder, TCommandOutput& out);
+
 namespace {
 
 constexpr int kTileItemsNeeded = 53;  // tiles 0..52, the numbers maps use
@@ -301,15 +304,19 @@ class TChecker {
 
 int RunCheck(const std::vector<std::string>& args, TCommandOutput& out) {
   RequireArguments(args, 2);
-  if (args[0] != "tarnhook") throw TUsageError("check knows one program: tarnhook");
+  if (args[0] != "tarnhook" && args[0] != "bowling") throw TUsageError("check knows two programs: tarnhook, bowling");
   if (!std::filesystem::is_directory(args[1])) throw TUsageError("no folder " + args[1]);
+  if (args[0] == "bowling") return CheckBowlingFolder(args[1], out);
   return TChecker(args[1]).Run(out);
 }
 
-const TCommandRegistrar kCheck({"check", "check tarnhook DIR",
-                                "check a fishing program folder: pictures, sounds, lakes and maps",
-                                "check: reports every problem that would stop a lake from loading or show up\n"
-                                "  wrong in play, one per line in plain words; exits with 1 when there is any.\n",
+const TCommandRegistrar kCheck({"check", "check tarnhook|bowling DIR",
+                                "check a program folder the way the program will use it",
+                                "check: reports every problem that would stop the program or show up wrong\n"
+                                "  in play, one per line in plain words; exits with 1 when there is any.\n"
+                                "  tarnhook: pictures, sounds, lakes and maps. bowling: graphics and sounds,\n"
+                                "  bowler and alley folders, LED shows, the default bowler and alley and the\n"
+                                "  tournament's alleys. Lines starting with \"Note:\" are not problems.\n",
                                 RunCheck});
 
 }  // namespace
