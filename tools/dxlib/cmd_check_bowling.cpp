@@ -119,7 +119,7 @@ const TShow kShows[] = {
 constexpr int kSignColumns = 81;
 constexpr int kSignRows = 30;
 constexpr int kPoseWidth = 100, kPoseHeight = 180;
-constexpr int kPostcardWidth = 236, kPostcardHeight = 178;
+constexpr int kPostcardWidth = 240, kPostcardHeight = 182;
 
 std::string Upper(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -330,12 +330,13 @@ class TBowlingChecker {
     const std::string folder = "bowlers/" + name + "/";
     if (auto anis = Load<TPictureCollection>(folder + "anis.dxg")) CheckPictures(*anis, folder + "anis.dxg", kBowlerPictures);
     if (auto speech = Load<TWaveCollection>(folder + "speech.dxw")) CheckSounds(*speech, folder + "speech.dxw", kSpeech);
-    // The page frames the portrait at 100 x 180 and centres a picture of another size on that frame,
-    // where it covers the arrows beside it or leaves a gap: allowed, but worth a note.
+    // The page centres the portrait in a 100 x 180 frame: a larger one is cut off, a smaller one
+    // leaves a margin. Allowed, but worth a note.
     const auto pose = ReadPicture(folder + "pose.bmp");
     if (pose && (pose->Width != kPoseWidth || pose->Height != kPoseHeight)) {
-      Note(Fmt("%spose.bmp is %d x %d; the bowler page shows portraits at %d x %d.", folder.c_str(), pose->Width,
-               pose->Height, kPoseWidth, kPoseHeight));
+      Note(Fmt("%spose.bmp is %d x %d; the bowler page centres portraits in a %d x %d frame, cutting off what "
+               "lies beyond it.",
+               folder.c_str(), pose->Width, pose->Height, kPoseWidth, kPoseHeight));
     }
   }
 
@@ -351,11 +352,11 @@ class TBowlingChecker {
       }
     }
     if (auto noise = Load<TWaveCollection>(folder + "noise.dxw")) CheckSounds(*noise, folder + "noise.dxw", kNoise);
-    // The alley page gives the postcard 236 x 178 before the arrow on its right.
+    // The alley page has room for 240 x 182 beside its arrows and squeezes a larger postcard into that.
     const auto postcard = ReadPicture(folder + "postcard.bmp");
     if (postcard && (postcard->Width > kPostcardWidth || postcard->Height > kPostcardHeight)) {
-      Note(Fmt("%spostcard.bmp is %d x %d; the alley page has room for %d x %d, and a larger picture covers "
-               "the arrow beside it.",
+      Note(Fmt("%spostcard.bmp is %d x %d; the alley page has room for %d x %d and squeezes a larger picture "
+               "into that.",
                folder.c_str(), postcard->Width, postcard->Height, kPostcardWidth, kPostcardHeight));
     }
   }
