@@ -23,14 +23,11 @@ constexpr size_t kMaxIsoFileSize = kIsoHeaderSize +
                                    size_t{4} * (kMaxMapCol + 1) * (kMaxMapRow + 1) +
                                    size_t{kMapObjectCount} * kMapObjectRecordSize;
 
-// A short string in a field of 1 + capacity bytes; the whole field is consumed.
-std::string FieldString(TByteReader& in, size_t capacity, const char* what, int index) {
+// A short string in a field of 1 + capacity bytes; the whole field is consumed. A length byte
+// larger than the field is cut to the field: only the field's own characters are ever read.
+std::string FieldString(TByteReader& in, size_t capacity) {
   TByteReader field = in.Slice(1 + capacity);
-  const uint8_t length = field.U8();
-  if (length > capacity) {
-    throw EDataError(Fmt("Map object %d: its %s is %u characters long, but the field holds at most %zu",
-                         index, what, unsigned{length}, capacity));
-  }
+  const size_t length = std::min<size_t>(field.U8(), capacity);
   const uint8_t* text = field.Bytes(length);
   return std::string(reinterpret_cast<const char*>(text), length);
 }
@@ -92,10 +89,10 @@ TIsoMap ReadIsoMap(const uint8_t* data, size_t size) {
     TIsoObject& object = map.objects[i];
     object.col = record.I32();
     object.row = record.I32();
-    object.name = FieldString(record, kNameField, "name", i);
-    object.param = FieldString(record, kNameField, "param", i);
+    object.name = FieldString(record, kNameField);
+    object.param = FieldString(record, kNameField);
     object.active = record.U8();
-    object.text = FieldString(record, kTextField, "text", i);
+    object.text = FieldString(record, kTextField);
   }
   return map;
 }

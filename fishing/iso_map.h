@@ -12,7 +12,8 @@
 //
 // Object record, 339 bytes: col (int32), row (int32), name (37 bytes: length byte + up to 36
 // characters), param (37 bytes, same form), active (1 byte), text (256 bytes: length byte + up to
-// 255 characters). All integers little-endian; strings are Windows-1252.
+// 255 characters). All integers little-endian; strings are Windows-1252. A name or param whose
+// length byte is larger than 36 is cut to the field's 36 characters.
 #pragma once
 
 #include <cstdint>
@@ -49,8 +50,8 @@ struct TIsoMap {
 
 // Reads a whole .iso file. Raises EFOpenError "Cannot open file %s" when it cannot be opened,
 // EReadError "Stream read error" when it ends early, and EDataError with a plain-words reason for a
-// grid outside 0..512 x 0..2048, a tile side outside 2..1024 pixels (the cell lookup divides by half
-// the height), or a string length byte larger than its field. Bytes after the records are ignored.
+// grid outside 0..512 x 0..2048 or a tile side outside 2..1024 pixels (the cell lookup divides by
+// half the height). Bytes after the records are ignored.
 TIsoMap ReadIsoMap(const std::string& path);
 TIsoMap ReadIsoMap(const uint8_t* data, size_t size);
 

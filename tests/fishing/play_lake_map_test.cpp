@@ -2,6 +2,7 @@
 // refuse a lake play cannot run.
 #include <gtest/gtest.h>
 
+#include "fishing/iso_map.h"
 #include "fishing/lake_check.h"
 #include "fishing/lake_map.h"
 #include "fishing/map_objects.h"
@@ -68,6 +69,24 @@ TEST(PlayObjects, NamesAreLowerCasedAndTrimmed) {
   EXPECT_EQ(trip->cells[4][7].tile, -1);
   EXPECT_EQ(trip->cells[4][7].frame, 0);
   EXPECT_EQ(trip->lastRow, 30);
+}
+
+TEST(PlayObjects, LengthBytesPastTheFieldAreCutToIt) {
+  // A lake file whose name and param claim more characters than their 36-character fields.
+  TIsoMap map = WaterMap(10, 30);
+  SetObject(map, 2, 5, 6, "Treasure" + std::string(28, ' '), std::string(35, '0') + "7");
+  std::vector<uint8_t> bytes = EncodeIsoMap(map);
+  const size_t record = kIsoHeaderSize + 4 * map.cells.size() + 2 * kMapObjectRecordSize;
+  bytes[record + 8] = 60;
+  bytes[record + 8 + 37] = 200;
+  const TIsoMap read = ReadIsoMap(bytes.data(), bytes.size());
+  EXPECT_EQ(read.objects[2].param, std::string(35, '0') + "7");
+  EXPECT_EQ(read.objects[2].active, 1);
+  auto trip = std::make_unique<LakeTrip>();
+  LoadLakeMap(*trip, read);
+  EXPECT_EQ(trip->mapObjects[2].name, "treasure");
+  EXPECT_EQ(WholeNumber(trip->mapObjects[2].param), 7);
+  EXPECT_EQ(trip->mapObjects[3].name, "");
 }
 
 TEST(PlayObjects, WholeNumbers) {

@@ -140,18 +140,17 @@ TEST(WorldIsoMap, CellsPromisedBeyondTheFileAreRefusedBeforeAllocating) {
   EXPECT_THROW(Read(bytes), EReadError);
 }
 
-TEST(WorldIsoMap, RefusesStringLengthsLargerThanTheirField) {
+TEST(WorldIsoMap, CutsStringLengthsLargerThanTheirField) {
   const std::vector<uint8_t> good = EncodeIsoMap(SmallMap());
-  const size_t object3 = kIsoHeaderSize + 4 * 15 + 3 * kMapObjectRecordSize;
+  const size_t object64 = kIsoHeaderSize + 4 * 15 + 64 * kMapObjectRecordSize;
   std::vector<uint8_t> bytes = good;
-  bytes[object3 + 8] = 37;
-  EXPECT_EQ(ErrorOf(bytes), "Map object 3: its name is 37 characters long, but the field holds at most 36");
-  bytes = good;
-  bytes[object3 + 8 + 37] = 255;
-  EXPECT_THROW(Read(bytes), EDataError);
-  bytes = good;
-  bytes[object3 + 8 + 37] = 36;  // a full field is fine
-  EXPECT_EQ(Read(bytes).objects[3].param.size(), 36u);
+  bytes[object64 + 8] = 37;
+  bytes[object64 + 8 + 37] = 255;
+  const TIsoMap map = Read(bytes);
+  EXPECT_EQ(map.objects[64].name, std::string(36, 'n'));
+  EXPECT_EQ(map.objects[64].param, std::string(36, 'p'));
+  EXPECT_EQ(map.objects[64].active, 255);
+  EXPECT_EQ(map.objects[64].text, std::string(255, 't'));
 }
 
 TEST(WorldIsoMap, MissingFileAndUnwritableFolderGiveFileErrors) {
