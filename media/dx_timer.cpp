@@ -46,6 +46,12 @@ void TDXTimer::DoIdle() {
   if (OnTimer) OnTimer(static_cast<int>(std::clamp<uint32_t>(lagCount, 1, 0x7FFFFFFF)));
 }
 
+uint32_t TDXTimer::MillisecondsToNextTick() const {
+  const uint32_t elapsed = application_.Host().Clock() - lastTick_;
+  const auto interval = static_cast<uint32_t>(interval_);
+  return elapsed < interval ? interval - elapsed : 0;
+}
+
 void TDXTimer::AppDeactivated() {
   if (OnDeactivate) OnDeactivate();
   if (ActiveOnly && enabled_ && application_.IdleTimer() == this) {

@@ -31,6 +31,9 @@ class TDXTimer {
   bool ActiveOnly = true;
   // Ticks counted over the last whole second.
   int TickRate() const { return tickRate_; }
+  // Milliseconds from the host's clock now until the next tick is due (0: due now), so that a
+  // host may sleep meanwhile instead of spinning.
+  uint32_t MillisecondsToNextTick() const;
 
   // The frame step; lagCount >= 1 is how many intervals have passed since the previous tick.
   std::function<void(int lagCount)> OnTimer;

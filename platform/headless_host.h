@@ -40,7 +40,8 @@ class THeadlessHost : public THost {
   TPoint CursorPos() override;
   void SetCursor(TCursorShape shape) override { screenCursor_ = shape; }
   void SetAudioSource(TAudioSource* source) override { audio_ = source; }
-  int AudioRate() const override { return kAudioRate; }
+  // kAudioRate, or 0 while the audio device is unavailable.
+  int AudioRate() const override { return audioAvailable_ ? kAudioRate : 0; }
   void ProcessMessages() override;
   void ShowMessage(const std::string& text) override;
   bool OpenFileDialog(TFileDialog& dialog) override { return AnswerDialog(dialog); }
@@ -85,6 +86,8 @@ class THeadlessHost : public THost {
 
   // Mixed audio: frames x 2 interleaved samples from the source (silence without one).
   std::vector<int16_t> PullAudio(int frames);
+  // false: no audio device can be opened (no driver, no output), as on a machine without sound.
+  void SetAudioAvailable(bool available) { audioAvailable_ = available; }
 
   // Message boxes shown, in order.
   const std::vector<std::string>& Messages() const { return messages_; }
@@ -126,6 +129,7 @@ class THeadlessHost : public THost {
   std::unique_ptr<TFormDispatcher> dispatcher_;
   const TDirectDrawSurface* display_ = nullptr;
   TAudioSource* audio_ = nullptr;
+  bool audioAvailable_ = true;
   uint32_t clock_ = 0;
   TCursorShape screenCursor_ = TCursorShape::Default;
   std::deque<TInput> inputs_;

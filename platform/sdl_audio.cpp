@@ -1,44 +1,59 @@
-// The SDL host's audio: a 44100 Hz, 16-bit stereo device whose callback (on SDL's audio thread)
-// pulls mixed frames from the program's source. Without an audio device the program runs silent.
+#include "platform/sdl_audio.h"
+
 #include <SDL.h>
 
 #include <cstring>
 
-#include "platform/sdl_host.h"
+TSdlAudio::~TSdlAudio() { Close(); }
 
-bool TSdlHost::OpenAudio() {
-  if (audioDevice_) return true;
-  if (audioTried_) return false;
-  audioTried_ = true;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+int TSdlAudio::Open() {
+  if (device_) return rate_;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   SDL_AudioSpec want{};
-  want.freq = kAudioRate;
+  want.freq = kRate;
   want.format = AUDIO_S16SYS;
   want.channels = 2;
   want.samples = 1024;
-  want.callback = AudioCallback;
+  want.callback = Callback;
   want.userdata = this;
   SDL_AudioSpec have{};
   // No changes allowed: SDL converts to whatever the hardware wants, so the source's rate holds.
-  audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (!audioDevice_) return false;
-  SDL_PauseAudioDevice(audioDevice_, 0);
-  return true;
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+  if (!device_) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return 0;
+  }
+  rate_ = have.freq;
+  SDL_PauseAudioDevice(device_, 0);
+  return rate_;
 }
 
-void TSdlHost::SetAudioSource(TAudioSource* source) {
-  if (source) OpenAudio();
-  if (!audioDevice_) {
-    audioSource_ = source;
+void TSdlAudio::Close() {
+  if (!device_) return;
+  SDL_CloseAudioDevice(device_);
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  device_ = 0;
+  rate_ = 0;
+}
+
+void TSdlAudio::SetSource(TAudioSource* source) {
+  if (!source) {
+    // Closing waits for the callback to finish, so the source is not used once this returns.
+    Close();
+    source_ = nullptr;
     return;
   }
-  SDL_LockAudioDevice(audioDevice_);
-  audioSource_ = source;
-  SDL_UnlockAudioDevice(audioDevice_);
+  if (!device_ && Open() == 0) {
+    source_ = source;
+    return;
+  }
+  SDL_LockAudioDevice(device_);
+  source_ = source;
+  SDL_UnlockAudioDevice(device_);
 }
 
-void TSdlHost::AudioCallback(void* host, uint8_t* stream, int bytes) {
-  auto* self = static_cast<TSdlHost*>(host);
+void TSdlAudio::Callback(void* audio, uint8_t* stream, int bytes) {
+  auto* self = static_cast<TSdlAudio*>(audio);
   std::memset(stream, 0, static_cast<size_t>(bytes));
-  if (self->audioSource_) self->audioSource_->Mix(reinterpret_cast<int16_t*>(stream), bytes / 4);
+  if (self->source_) self->source_->Mix(reinterpret_cast<int16_t*>(stream), bytes / 4);
 }

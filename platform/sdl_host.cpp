@@ -5,21 +5,22 @@
 #include <imgui_impl_sdlrenderer.h>
 
 #include <algorithm>
+#include <thread>
 
+#include "media/dx_timer.h"
 #include "media/pixel_format.h"
 #include "platform/form_dispatcher.h"
 #include "platform/imgui_form_view.h"
 #include "platform/imgui_modals.h"
 #include "platform/platform_error.h"
+#include "platform/sdl_audio.h"
 #include "platform/sdl_screen.h"
 
 namespace {
 
-// A menu frame is due after this many milliseconds.
-constexpr uint32_t kFrameMs = 16;
-// While a timer drives a drawing area the game presents itself; the loop only refreshes a screen
-// the game has left alone this long (a pause, a picture drawn straight onto the front surface).
-constexpr uint32_t kIdleRefreshMs = 100;
+// The last stretch of a wait before a tick is not slept: the event wait may overshoot by a
+// millisecond, and a tick that comes a millisecond late makes every later one late too.
+constexpr uint32_t kYieldMs = 1;
 
 const char* GetClipboard(void*) {
   static std::string text;
@@ -33,9 +34,24 @@ void SetClipboard(void*, const char* text) { SDL_SetClipboardText(text); }
 
 }  // namespace
 
-TSdlHost::TSdlHost(const std::string& title, bool windowed) : title_(title) {
+bool TSdlHost::DriverHasScreen(const std::string& driver) {
+  return driver != "offscreen" && driver != "dummy" && driver != "evdev";
+}
+
+TSdlHost::TSdlHost(const std::string& title, bool windowed) : title_(title), audio_(std::make_unique<TSdlAudio>()) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-    throw EPlatformError(std::string("The display cannot be opened: ") + SDL_GetError());
+    throw EPlatformError(std::string("No display could be opened: ") + SDL_GetError());
+  }
+  // Without a display SDL falls back to a driver that draws where nobody sees it; a player who
+  // started the game from a terminal without a desktop must hear why nothing shows. A driver named
+  // on purpose (tests, benchmarks) is taken as asked.
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  const char* driver = SDL_GetCurrentVideoDriver();
+  videoDriver_ = driver ? driver : "";
+  if ((!asked || !*asked) && !DriverHasScreen(videoDriver_)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+    throw EPlatformError(
+        "No display could be opened: the game needs a desktop (neither DISPLAY nor WAYLAND_DISPLAY leads to one)");
   }
   try {
     screen_ = std::make_unique<TSdlScreen>(title, windowed);
@@ -72,11 +88,12 @@ TSdlHost::TSdlHost(const std::string& title, bool windowed) : title_(title) {
   hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
   ibeam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
   lastPresent_ = lastUiFrame_ = SDL_GetTicks();
+  pacer_.Stirred(lastPresent_);
+  pacer_.Presented(lastPresent_);
 }
 
 TSdlHost::~TSdlHost() {
-  if (audioDevice_) SDL_CloseAudioDevice(audioDevice_);
-  if (audioTried_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  audio_.reset();
   ImGui::SetCurrentContext(imgui_);
   view_.reset();
   ImGui_ImplSDLRenderer_Shutdown();
@@ -102,26 +119,28 @@ int TSdlHost::Run(TForm& form) {
 }
 
 void TSdlHost::LoopOnce(TForm& form) {
-  const bool timerRuns = form.Application().IdleTimer() != nullptr;
-  const uint32_t since = SDL_GetTicks() - lastPresent_;
-  Pump(timerRuns || since >= kFrameMs ? 0 : kFrameMs - since);
+  const TDXTimer* timer = form.Application().IdleTimer();
+  uint32_t wait = pacer_.UntilFrame(SDL_GetTicks(), timer != nullptr, form.ShowingDrawArea() != nullptr);
+  if (timer) wait = std::min(wait, timer->MillisecondsToNextTick());
+  if (wait > kYieldMs) {
+    Pump(wait - kYieldMs);
+  } else {
+    Pump(0);
+    if (wait > 0) std::this_thread::yield();
+  }
   if (form.CloseRequested() || quit_) return;
   const int before = presentCount_;
   dispatcher_->Idle();
   if (presentCount_ != before) return;
-  const uint32_t refresh = timerRuns && form.ShowingDrawArea() ? kIdleRefreshMs : kFrameMs;
-  if (SDL_GetTicks() - lastPresent_ >= refresh) {
-    RenderScreen(false);
-  } else if (timerRuns) {
-    // No tick was due: give the processor back for a moment rather than spin flat out.
-    SDL_Delay(1);
-  }
+  const bool timerRuns = form.Application().IdleTimer() != nullptr;
+  if (pacer_.UntilFrame(SDL_GetTicks(), timerRuns, form.ShowingDrawArea() != nullptr) == 0) RenderScreen(false);
 }
 
 void TSdlHost::Pump(uint32_t waitMs) {
   SDL_Event event;
   const bool any = waitMs > 0 ? SDL_WaitEventTimeout(&event, static_cast<int>(waitMs)) != 0 : SDL_PollEvent(&event) != 0;
   if (any) {
+    pacer_.Stirred(SDL_GetTicks());
     HandleEvent(event);
     while (SDL_PollEvent(&event)) HandleEvent(event);
   }
@@ -134,6 +153,8 @@ void TSdlHost::ApplyActions() {
     actions_.clear();
     return;
   }
+  if (actions_.empty()) return;
+  pacer_.Stirred(SDL_GetTicks());
   // A handler may pump again and queue more; take the list as it is now.
   std::vector<TAction> actions;
   actions.swap(actions_);
@@ -150,6 +171,7 @@ void TSdlHost::RenderScreen(bool vsync) {
   BuildUi(form, form && !play);
   screen_->Present(vsync);
   lastPresent_ = SDL_GetTicks();
+  pacer_.Presented(lastPresent_);
   ++presentCount_;
 }
 
@@ -188,7 +210,8 @@ void TSdlHost::BuildUi(TForm* form, bool menus) {
   ImGui::Begin("##screen", nullptr, flags);
   ImGui::PopStyleVar(2);
   if (menus && view_) {
-    view_->Draw(*form, mouse_, now / 1000.0, actions_);
+    // A box over the menus takes the pointer: the controls under it show no hints.
+    view_->Draw(*form, mouse_, now / 1000.0, modals_.empty(), actions_);
     if (dispatcher_) dispatcher_->SetFocused(view_->FocusedEdit());
   } else if (dispatcher_) {
     dispatcher_->SetFocused(nullptr);  // no control keeps the focus while play has the screen
@@ -207,6 +230,10 @@ uint32_t TSdlHost::Clock() { return SDL_GetTicks(); }
 
 void TSdlHost::Sleep(uint32_t milliseconds) { SDL_Delay(milliseconds); }
 
+int TSdlHost::AudioRate() const { return audio_->Open(); }
+
+void TSdlHost::SetAudioSource(TAudioSource* source) { audio_->SetSource(source); }
+
 TPoint TSdlHost::CursorPos() {
   int x = 0;
   int y = 0;
@@ -218,22 +245,25 @@ TPoint TSdlHost::CursorPos() {
 void TSdlHost::ProcessMessages() {
   Pump(0);
   // Loading loops call this very often; the screen need not change faster than the display.
-  if (SDL_GetTicks() - lastPresent_ >= kFrameMs / 2) RenderScreen(false);
+  if (SDL_GetTicks() - lastPresent_ >= TFramePacer::kFrameMs / 2) RenderScreen(false);
 }
 
 void TSdlHost::RunModal(TModal& box) {
   modals_.push_back(&box);
   if (dispatcher_) dispatcher_->BeginModal();
   RenderScreen(false);
+  pacer_.Stirred(SDL_GetTicks());
   while (!box.Done()) {
     if (quit_) {
       box.Cancel();
       break;
     }
-    const uint32_t since = SDL_GetTicks() - lastPresent_;
-    Pump(since >= kFrameMs ? 0 : kFrameMs - since);
-    RenderScreen(false);
+    // Timers do not tick meanwhile, so the box is paced like the menus.
+    Pump(pacer_.UntilFrame(SDL_GetTicks(), false, false));
+    if (box.Done() || pacer_.UntilFrame(SDL_GetTicks(), false, false) == 0) RenderScreen(false);
   }
+  // One frame more, in which the box closes.
+  RenderScreen(false);
   if (dispatcher_) dispatcher_->EndModal();
   std::erase(modals_, &box);
 }

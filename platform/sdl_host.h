@@ -3,14 +3,17 @@
 // drawing area shows, keys and mouse to the form's handlers, the audio device, and the loop.
 //
 // The loop: pump events (keys and mouse to the form's handlers, widget actions to the controls) ->
-// the idle slot (one timer tick at most) -> present. The menus are redrawn about 60 times a second
-// without waiting for the display; the game's own Present(true) waits for it (the renderer's vsync
-// is switched on for that present only). While a timer runs the loop spins, as the frame timer
-// wants; without one it sleeps in the event wait until the next menu frame is due.
+// the idle slot (one timer tick at most) -> present. Between passes the loop waits in SDL's event
+// wait, woken by input, until the next tick of the running timer is due (the last millisecond of
+// that wait only yields, so ticks come on time) or until the screen needs a frame of its own
+// (TFramePacer): the menus are redrawn at the display's pace only for a while after input, then a
+// few times a second. The game's own Present(true) waits for the display (the renderer's vsync is
+// switched on for that present only).
 //
 // Message boxes and file dialogs are modal and block: they run ProcessMessages until answered, so
 // the program's handlers see the answer on return, as on the desktop. Timers do not tick meanwhile.
-// The audio device runs on SDL's audio thread and pulls from the source, which locks for itself.
+// The audio device opens when the sound device asks for its rate and closes when its source goes;
+// it runs on SDL's audio thread and pulls from the source, which locks for itself.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +24,7 @@
 
 #include "forms/form.h"
 #include "media/host.h"
+#include "platform/frame_pacer.h"
 #include "platform/imgui_fonts.h"
 
 union SDL_Event;
@@ -30,17 +34,23 @@ class TSdlScreen;
 class TImGuiFormView;
 class TModal;
 class TFormDispatcher;
+class TSdlAudio;
 
 class TSdlHost : public THost {
  public:
-  static constexpr int kAudioRate = 44100;
-
-  // Opens SDL, the window and ImGui; raises EPlatformError when the display cannot be opened.
-  // title: the application's title, on the window and the message boxes.
+  // Opens SDL, the window and ImGui; raises EPlatformError when the display cannot be opened,
+  // also when SDL could only fall back to a driver without a screen (unless SDL_VIDEODRIVER named
+  // it). title: the application's title, on the window and the message boxes.
   explicit TSdlHost(const std::string& title, bool windowed = false);
   ~TSdlHost() override;
   TSdlHost(const TSdlHost&) = delete;
   TSdlHost& operator=(const TSdlHost&) = delete;
+
+  // Whether SDL's video driver of that name shows a player anything (its off-screen and dummy
+  // drivers do not).
+  static bool DriverHasScreen(const std::string& driver);
+  // The name of the video driver SDL runs on.
+  const std::string& VideoDriver() const { return videoDriver_; }
 
   // Runs FormCreate and FormShow, then the loop until the form closes or the window is closed.
   int Run(TForm& form);
@@ -57,7 +67,8 @@ class TSdlHost : public THost {
   TPoint CursorPos() override;
   void SetCursor(TCursorShape shape) override { screenCursor_ = shape; }
   void SetAudioSource(TAudioSource* source) override;
-  int AudioRate() const override { return kAudioRate; }
+  // Opens the audio device when it is not open (again after a failure); 0 when none opens.
+  int AudioRate() const override;
   void ProcessMessages() override;
   void ShowMessage(const std::string& text) override;
   bool OpenFileDialog(TFileDialog& dialog) override;
@@ -75,10 +86,9 @@ class TSdlHost : public THost {
   void UpdateCursor();
   // Shows the box over everything and pumps until it is answered (or the program closes).
   void RunModal(TModal& box);
-  bool OpenAudio();
-  static void AudioCallback(void* host, uint8_t* stream, int bytes);
 
   std::string title_;
+  std::string videoDriver_;
   std::unique_ptr<TSdlScreen> screen_;
   ImGuiContext* imgui_ = nullptr;
   TMenuFonts fonts_;
@@ -96,10 +106,9 @@ class TSdlHost : public THost {
   bool mousePressed_[3] = {false, false, false};
   bool mouseInside_ = true;
   bool quit_ = false;
+  TFramePacer pacer_;
   uint32_t lastPresent_ = 0;
   uint32_t lastUiFrame_ = 0;
   int presentCount_ = 0;
-  uint32_t audioDevice_ = 0;
-  bool audioTried_ = false;
-  TAudioSource* audioSource_ = nullptr;
+  std::unique_ptr<TSdlAudio> audio_;
 };
