@@ -123,6 +123,8 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder, TFormPicture
   Color = clBlack;
   KeyPreview = true;
   quitText.Alignment = TAlignment::Center;
+  noquit.Cancel = true;
+  okquit.Default = true;
   loading.Font.Height = 21;
   DXDrawArea.SetBounds(0, 0, 640, 480);
   DXDrawArea.Hide();

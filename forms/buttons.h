@@ -23,6 +23,10 @@ class TButton : public TControl {
  public:
   using TControl::TControl;
   TButtonStyle Style = TButtonStyle::Standard;
+  // Enter clicks the showing, enabled Default button of the form, Escape its Cancel button
+  // (TForm::DialogButton).
+  bool Default = false;
+  bool Cancel = false;
   void Accept(TControlVisitor& visitor) override { visitor.Visit(*this); }
 };
 

@@ -1,6 +1,9 @@
 #include "forms/form.h"
 
 #include <functional>
+#include <utility>
+
+#include "forms/buttons.h"
 
 TForm::TForm(THost& host, std::string name) : TControl(std::move(name)), application_(host) {
   Color = clBlack;
@@ -24,4 +27,25 @@ TDrawArea* TForm::ShowingDrawArea() {
     return nullptr;
   };
   return find(*this);
+}
+
+bool TForm::HandleKeyDown(int key, TShiftState shift) {
+  keyTaken_ = false;
+  FormKeyDown(key, shift);
+  return std::exchange(keyTaken_, false);
+}
+
+TButton* TForm::DialogButton(int key) {
+  if (key != VK_RETURN && key != VK_ESCAPE) return nullptr;
+  TButton* found = nullptr;
+  // Tree order is drawing order, so the last match is the one on top.
+  std::function<void(TControl&)> visit = [&](TControl& control) {
+    if (!control.Visible || !control.Enabled) return;
+    if (auto* button = dynamic_cast<TButton*>(&control)) {
+      if (key == VK_RETURN ? button->Default : button->Cancel) found = button;
+    }
+    for (TControl* child : control.Children()) visit(*child);
+  };
+  visit(*this);
+  return found;
 }

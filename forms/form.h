@@ -15,6 +15,8 @@
 #include "forms/virtual_keys.h"
 #include "media/application.h"
 
+class TButton;
+
 class TForm : public TControl {
  public:
   explicit TForm(THost& host, std::string name = "Form");
@@ -64,6 +66,15 @@ class TForm : public TControl {
   // Keys (virtual-key codes), with KeyPreview also while a control has the focus.
   virtual void FormKeyDown(int key, TShiftState shift) { (void)key, (void)shift; }
   virtual void FormKeyUp(int key, TShiftState shift) { (void)key, (void)shift; }
+  // Called by a key handler that answers Enter or Escape itself, so that no Default or Cancel
+  // button answers the same press.
+  void TakeKey() { keyTaken_ = true; }
+  // Runs FormKeyDown; true when the handler took the key.
+  bool HandleKeyDown(int key, TShiftState shift);
+  // The button that answers a dialog key: for Enter the Default button, for Escape the Cancel
+  // button, among the showing and enabled ones; the topmost (last drawn) when several show.
+  // nullptr for other keys or when none shows.
+  TButton* DialogButton(int key);
   // The mouse over the drawing area, in its coordinates.
   virtual void DXDrawMouseDown(TMouseButton button, int x, int y) { (void)button, (void)x, (void)y; }
   virtual void DXDrawMouseUp(TMouseButton button, int x, int y) { (void)button, (void)x, (void)y; }
@@ -75,4 +86,5 @@ class TForm : public TControl {
   TApplication application_;
   std::vector<std::unique_ptr<TControl>> owned_;
   bool closeRequested_ = false;
+  bool keyTaken_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "forms/buttons.h"
+
 bool TFormDispatcher::Guard(const std::function<void()>& action) {
   std::string error;
   try {
@@ -31,7 +33,16 @@ bool TFormDispatcher::ControlHasFocus() const {
 
 void TFormDispatcher::KeyDown(int key, TShiftState shift) {
   if (Modal()) return;
-  if (form_.KeyPreview || !ControlHasFocus()) Guard([&] { form_.FormKeyDown(key, shift); });
+  // The answering button is the one showing when the key comes: a handler that brings up a box
+  // on this key does not have the same press answer it. While a drawing area shows, the screen is
+  // play's and no control shows on it.
+  const bool plain = (shift & (ssShift | ssAlt | ssCtrl)) == 0;
+  TButton* answer = plain && !form_.ShowingDrawArea() ? form_.DialogButton(key) : nullptr;
+  bool taken = false;
+  if (form_.KeyPreview || !ControlHasFocus()) {
+    if (!Guard([&] { taken = form_.HandleKeyDown(key, shift); })) return;
+  }
+  if (answer && !taken) Click(*answer);
 }
 
 void TFormDispatcher::KeyUp(int key, TShiftState shift) {

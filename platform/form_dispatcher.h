@@ -25,7 +25,9 @@ class TFormDispatcher {
   bool Started() const { return started_; }
 
   // Keys as virtual-key codes. The form sees them when it previews keys or no control has the
-  // focus; nothing reaches it while a modal box is up.
+  // focus; nothing reaches it while a modal box is up. Then, unless the form's handler took it, a
+  // modifier is held or a drawing area shows, Enter clicks the form's Default button and Escape
+  // its Cancel button (when one was showing and enabled as the key came and still is).
   void KeyDown(int key, TShiftState shift);
   void KeyUp(int key, TShiftState shift);
 

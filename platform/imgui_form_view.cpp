@@ -23,13 +23,17 @@ void TImGuiFormView::ReleaseTextures() {
 
 void TImGuiFormView::ApplyStyle() { ApplyMenuTheme(); }
 
-void TImGuiFormView::Draw(TForm& form, TPoint mouse, double uiTime, std::vector<TAction>& actions) {
+void TImGuiFormView::Draw(TForm& form, TPoint mouse, double uiTime, bool hints, std::vector<TAction>& actions) {
   actions_ = &actions;
   mouse_ = mouse;
   hit_ = form.ControlAt(mouse.X, mouse.Y);
   focusedEdit_ = nullptr;
   DrawTree(form);
-  Tooltip(uiTime);
+  if (hints) {
+    Tooltip(uiTime);
+  } else {
+    hoverControl_ = nullptr;  // the hint's delay starts again once the box is gone
+  }
   actions_ = nullptr;
 }
 

@@ -35,8 +35,8 @@ class TImGuiFormView : public TControlVisitor {
   static void ApplyStyle();
 
   // Draws the form inside the current ImGui window; the player's actions go to actions.
-  // uiTime: seconds, for the tooltip delay.
-  void Draw(TForm& form, TPoint mouse, double uiTime, std::vector<TAction>& actions);
+  // uiTime: seconds, for the tooltip delay; hints: false while a box covers the form.
+  void Draw(TForm& form, TPoint mouse, double uiTime, bool hints, std::vector<TAction>& actions);
   // The edit the player was typing into during the last Draw, or nullptr.
   TControl* FocusedEdit() const { return focusedEdit_; }
   // Frees the textures made for pictures.

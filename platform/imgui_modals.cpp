@@ -35,12 +35,21 @@ std::string Lower(std::string s) {
 
 }  // namespace
 
+void TModal::Draw() {
+  if (closed_) return;
+  if (!BeginModalBox(Title(), this, ImVec2(BoxWidth(), BoxHeight()))) return;
+  if (!done_) DrawContent();
+  if (done_) {
+    ImGui::CloseCurrentPopup();
+    closed_ = true;
+  }
+  ImGui::EndPopup();
+}
+
 TMessageModal::TMessageModal(const std::string& title, const std::string& text)
     : title_(Cp1252ToUtf8(title.empty() ? std::string(" ") : title)), text_(Cp1252ToUtf8(text)) {}
 
-void TMessageModal::Draw() {
-  if (done_) return;
-  if (!BeginModalBox(title_, this, ImVec2(0, 0))) return;
+void TMessageModal::DrawContent() {
   ImGui::PushTextWrapPos(ImGui::GetFontSize() * 30);
   ImGui::TextUnformatted(text_.c_str());
   ImGui::PopTextWrapPos();
@@ -49,12 +58,8 @@ void TMessageModal::Draw() {
   const float avail = std::max(ImGui::GetContentRegionAvail().x, buttonW);
   ImGui::SetCursorPosX(ImGui::GetCursorPosX() + (avail - buttonW) / 2);
   if (ImGui::IsWindowAppearing()) ImGui::SetKeyboardFocusHere();
-  if (ImGui::Button("OK", ImVec2(buttonW, 0)) || KeyPressed(ImGuiKey_Enter) || KeyPressed(ImGuiKey_Escape) ||
-      KeyPressed(ImGuiKey_Space) || KeyPressed(ImGuiKey_KeyPadEnter)) {
-    done_ = true;
-    ImGui::CloseCurrentPopup();
-  }
-  ImGui::EndPopup();
+  // Space presses the button, which has the keyboard focus.
+  if (ImGui::Button("OK", ImVec2(buttonW, 0)) || KeyPressed(ImGuiKey_Space)) done_ = true;
 }
 
 TFileDialogModal::TFileDialogModal(TFileDialog& dialog, bool save)
@@ -120,10 +125,11 @@ void TFileDialogModal::Accept() {
   done_ = true;
 }
 
-void TFileDialogModal::Draw() {
-  if (done_) return;
-  const std::string title = dialog_.Title.empty() ? (save_ ? "Save As" : "Open") : Cp1252ToUtf8(dialog_.Title);
-  if (!BeginModalBox(title, this, ImVec2(460, 330))) return;
+std::string TFileDialogModal::Title() const {
+  return dialog_.Title.empty() ? (save_ ? "Save As" : "Open") : Cp1252ToUtf8(dialog_.Title);
+}
+
+void TFileDialogModal::DrawContent() {
   ImGui::TextUnformatted("Look in:");
   ImGui::SameLine();
   ImGui::PushTextWrapPos(ImGui::GetContentRegionMax().x - 50);
@@ -158,7 +164,7 @@ void TFileDialogModal::Draw() {
   ImGui::SameLine(90);
   ImGui::SetNextItemWidth(-90);
   if (ImGui::IsWindowAppearing()) ImGui::SetKeyboardFocusHere();
-  if (ImGui::InputText("##name", &name_, ImGuiInputTextFlags_EnterReturnsTrue)) acceptNow = true;
+  ImGui::InputText("##name", &name_);
   ImGui::SameLine();
   if (ImGui::Button(save_ ? "Save" : "Open", ImVec2(80, 0))) acceptNow = true;
 
@@ -179,13 +185,9 @@ void TFileDialogModal::Draw() {
     ImGui::EndCombo();
   }
   ImGui::SameLine();
-  const bool cancel = ImGui::Button("Cancel", ImVec2(80, 0)) || KeyPressed(ImGuiKey_Escape);
+  const bool cancel = ImGui::Button("Cancel", ImVec2(80, 0));
   if (!error_.empty()) ImGui::TextColored(ImVec4(0.6f, 0, 0, 1), "%s", error_.c_str());
 
-  // Enter answers with the default button wherever the keyboard focus is, as on the desktop.
-  if (KeyPressed(ImGuiKey_Enter) || KeyPressed(ImGuiKey_KeyPadEnter)) acceptNow = true;
   if (acceptNow) Accept();
-  if (cancel) done_ = true;
-  if (done_) ImGui::CloseCurrentPopup();
-  ImGui::EndPopup();
+  if (cancel) Cancel();
 }

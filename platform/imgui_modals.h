@@ -1,6 +1,8 @@
 // The modal boxes the host shows over everything with ImGui: the message box and the open and save
-// file dialogs. The host keeps a stack of them and draws the top one each frame until it is done;
-// input meanwhile goes to the box only.
+// file dialogs. The host keeps a stack of them and draws the top one each frame until it is done,
+// and one frame more in which the box closes; input meanwhile goes to the box only. Enter and
+// Escape reach the box from the host, not through ImGui (an edit with the keyboard focus would
+// take them): Enter does what the box's default button does, Escape cancels.
 #pragma once
 
 #include <filesystem>
@@ -13,21 +15,37 @@
 class TModal {
  public:
   virtual ~TModal() = default;
-  // Draws the box in the current frame (inside the host's full-screen window).
-  virtual void Draw() = 0;
+  // Draws the box in the current frame (inside the host's full-screen window); once done, closes it.
+  void Draw();
   bool Done() const { return done_; }
-  // Ends the box as if cancelled (the program is closing).
+  // Enter: what the default button does.
+  virtual void PressDefault() = 0;
+  // Escape, or the program is closing: ends the box as cancelled.
   void Cancel() { done_ = true; }
 
  protected:
+  // The box's title (UTF-8) and size (0 x 0: fitted to its content).
+  virtual std::string Title() const = 0;
+  virtual float BoxWidth() const { return 0; }
+  virtual float BoxHeight() const { return 0; }
+  // The content, drawn while the box is not done.
+  virtual void DrawContent() = 0;
+
   bool done_ = false;
+
+ private:
+  bool closed_ = false;
 };
 
 // Text with an OK button; Enter, Space or Escape also closes it. Texts are Windows-1252.
 class TMessageModal : public TModal {
  public:
   TMessageModal(const std::string& title, const std::string& text);
-  void Draw() override;
+  void PressDefault() override { done_ = true; }
+
+ protected:
+  std::string Title() const override { return title_; }
+  void DrawContent() override;
 
  private:
   std::string title_;
@@ -40,8 +58,18 @@ class TMessageModal : public TModal {
 class TFileDialogModal : public TModal {
  public:
   TFileDialogModal(TFileDialog& dialog, bool save);
-  void Draw() override;
   bool Accepted() const { return accepted_; }
+  // Takes the typed or chosen name, as the Open or Save button does.
+  void PressDefault() override { Accept(); }
+  // The folder shown and the messages about the name (empty when all is well).
+  const std::filesystem::path& Folder() const { return folder_; }
+  const std::string& Error() const { return error_; }
+
+ protected:
+  std::string Title() const override;
+  float BoxWidth() const override { return 460; }
+  float BoxHeight() const override { return 330; }
+  void DrawContent() override;
 
  private:
   struct TEntry {

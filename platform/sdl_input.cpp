@@ -5,6 +5,7 @@
 
 #include "forms/text_controls.h"
 #include "platform/form_dispatcher.h"
+#include "platform/imgui_modals.h"
 #include "platform/sdl_host.h"
 #include "platform/sdl_keys.h"
 #include "platform/sdl_screen.h"
@@ -62,13 +63,24 @@ void TSdlHost::HandleEvent(const SDL_Event& event) {
     case SDL_KEYUP: {
       const bool down = event.type == SDL_KEYDOWN;
       const SDL_Scancode scancode = event.key.keysym.scancode;
+      const SDL_Keycode sym = event.key.keysym.sym;
+      const bool plain = (event.key.keysym.mod & (KMOD_SHIFT | KMOD_CTRL | KMOD_ALT)) == 0;
+      const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
+      if (!modals_.empty() && down && plain && (enter || sym == SDLK_ESCAPE)) {
+        // A box answers these itself, whatever widget of it has the keyboard focus.
+        if (enter) {
+          modals_.back()->PressDefault();
+        } else {
+          modals_.back()->Cancel();
+        }
+        break;
+      }
       // Escape in an edit would make ImGui undo the typing; a desktop edit keeps its text, so while
       // text is being edited ImGui does not see Escape (the form still does).
       const bool keepFromEdit = scancode == SDL_SCANCODE_ESCAPE && down && io.WantTextInput;
       if (scancode >= 0 && scancode < static_cast<int>(IM_ARRAYSIZE(io.KeysDown)) && !keepFromEdit) {
         io.KeysDown[scancode] = down;
       }
-      const SDL_Keycode sym = event.key.keysym.sym;
       if (down && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER) && (event.key.keysym.mod & KMOD_ALT)) {
         if (!event.key.repeat) screen_->ToggleFullscreen();
         break;

@@ -69,3 +69,9 @@ void PostText(const char* utf8) {
   std::strncpy(event.text.text, utf8, sizeof(event.text.text) - 1);
   SDL_PushEvent(&event);
 }
+
+void PostQuit() {
+  SDL_Event event{};
+  event.type = SDL_QUIT;
+  SDL_PushEvent(&event);
+}

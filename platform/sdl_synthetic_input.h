@@ -10,3 +10,5 @@ void PostMouseButton(TMouseButton button, bool down, int x, int y);
 void PostKey(int virtualKey, bool down);
 // Text typed into the widget with the keyboard focus (UTF-8).
 void PostText(const char* utf8);
+// The window's close button.
+void PostQuit();

@@ -227,6 +227,29 @@ TEST_F(FormTreeTest, HotButtonsPointWithAHandAndCloseIsARequest) {
   EXPECT_TRUE(form.CloseRequested());
 }
 
+TEST_F(FormTreeTest, DialogKeysFindTheTopmostShowingDefaultOrCancelButton) {
+  auto& panel = form.Add<TPanel>("panel");
+  auto& apply = form.Add<TButton>("apply", &panel);
+  auto& box = form.Add<TGroupBox>("quitbox");
+  auto& ok = form.Add<TButton>("okquit", &box);
+  auto& cancel = form.Add<TButton>("noquit", &box);
+  EXPECT_EQ(form.DialogButton(VK_RETURN), nullptr);  // no button is a default one yet
+  apply.Default = true;
+  ok.Default = true;
+  cancel.Cancel = true;
+  EXPECT_EQ(form.DialogButton(VK_RETURN), &ok);  // the box is drawn over the panel
+  EXPECT_EQ(form.DialogButton(VK_ESCAPE), &cancel);
+  EXPECT_EQ(form.DialogButton(VK_SPACE), nullptr);
+  box.Hide();
+  EXPECT_EQ(form.DialogButton(VK_RETURN), &apply);
+  EXPECT_EQ(form.DialogButton(VK_ESCAPE), nullptr);
+  apply.Enabled = false;
+  EXPECT_EQ(form.DialogButton(VK_RETURN), nullptr);
+  apply.Enabled = true;
+  panel.Enabled = false;  // a disabled container disables its buttons
+  EXPECT_EQ(form.DialogButton(VK_RETURN), nullptr);
+}
+
 }  // namespace
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/controls.h"
+#include "media/errors.h"
 #include "platform/headless_host.h"
 
 namespace {
@@ -122,6 +123,131 @@ TEST_F(DispatchTest, ClickAtHitsTheTopmostControl) {
   form.panel.Cursor = TCursorShape::None;
   EXPECT_EQ(host.Dispatcher().CursorAt(20, 25), TCursorShape::HandPoint);
   EXPECT_EQ(host.Dispatcher().CursorAt(200, 150), TCursorShape::None);
+}
+
+// A form with a quit box like the fishing game's: the form previews every key for play, Escape
+// asks to quit and Enter confirms while play runs; the box's buttons answer Enter and Escape.
+class TQuitBoxForm : public TForm {
+ public:
+  explicit TQuitBoxForm(THost& host) : TForm(host) {
+    SetClientSize(640, 480);
+    KeyPreview = true;
+    area.SetBounds(0, 0, 640, 480);
+    area.Hide();
+    quitbox.SetBounds(184, 152, 265, 129);
+    quitbox.Hide();
+    noquit.Cancel = true;
+    okquit.Default = true;
+    noquit.OnClick = [this] { quitbox.Hide(); };
+    okquit.OnClick = [this] { ++quits; };
+    name.SetBounds(10, 10, 100, 20);
+  }
+  void FormKeyDown(int key, TShiftState) override {
+    if (fail) throw EDXDrawError("key failed");
+    keys.push_back(key);
+    if (showOnEnter && key == VK_RETURN) quitbox.Show();
+    if (area.Visible && key == VK_ESCAPE) quitAsked = !quitAsked;
+    if (takeKeys) TakeKey();
+  }
+
+  TDrawArea& area = Add<TDrawArea>("DXDraw");
+  TEdit& name = Add<TEdit>("name");
+  TGroupBox& quitbox = Add<TGroupBox>("quitbox");
+  TButton& noquit = Add<TButton>("noquit", &quitbox);
+  TButton& okquit = Add<TButton>("okquit", &quitbox);
+  bool showOnEnter = false;
+  bool takeKeys = false;
+  bool fail = false;
+  bool quitAsked = false;
+  int quits = 0;
+  std::vector<int> keys;
+};
+
+struct DialogKeysTest : ::testing::Test {
+  THeadlessHost host;
+  TQuitBoxForm form{host};
+  DialogKeysTest() {
+    host.Attach(form);
+    host.Start();
+  }
+};
+
+TEST_F(DialogKeysTest, EnterAndEscapeAnswerTheShowingBoxAfterTheFormSawThem) {
+  form.quitbox.Show();
+  host.PressKey(VK_ESCAPE);
+  host.Step();
+  EXPECT_FALSE(form.quitbox.Visible);
+  EXPECT_EQ(form.keys, (std::vector<int>{VK_ESCAPE}));  // previewed first, as before
+  form.quitbox.Show();
+  host.PressKey(VK_RETURN, ssShift);  // a modifier makes it another key
+  host.Step();
+  EXPECT_EQ(form.quits, 0);
+  host.PressKey(VK_RETURN);
+  host.Step();
+  EXPECT_EQ(form.quits, 1);
+  // An edit with the focus does not keep Enter from the default button, with or without preview.
+  form.KeyPreview = false;
+  host.TypeText("name", "Al");
+  host.PressKey(VK_RETURN);
+  host.Step();
+  EXPECT_EQ(form.quits, 2);
+  form.okquit.Enabled = false;
+  host.PressKey(VK_RETURN);
+  host.Step();
+  EXPECT_EQ(form.quits, 2);
+}
+
+TEST_F(DialogKeysTest, AKeyThatShowsTheBoxIsNotAlsoItsAnswerAndPlayKeepsItsKeys) {
+  form.showOnEnter = true;
+  host.PressKey(VK_RETURN);  // brings the box up; the same press does not confirm it
+  host.Step();
+  EXPECT_TRUE(form.quitbox.Visible);
+  EXPECT_EQ(form.quits, 0);
+  form.showOnEnter = false;
+  form.quitbox.Hide();
+
+  // Play has the screen: Escape and Enter belong to it alone, even with the box left visible
+  // behind the drawing area.
+  form.area.Show();
+  host.PressKey(VK_ESCAPE);
+  host.PressKey(VK_RETURN);
+  host.Step();
+  EXPECT_TRUE(form.quitAsked);
+  EXPECT_EQ(form.quits, 0);
+  EXPECT_EQ(form.keys, (std::vector<int>{VK_RETURN, VK_ESCAPE, VK_RETURN}));
+  form.quitbox.Show();
+  host.PressKey(VK_ESCAPE);
+  host.PressKey(VK_RETURN);
+  host.Step();
+  EXPECT_FALSE(form.quitAsked);
+  EXPECT_EQ(form.quits, 0);
+  EXPECT_TRUE(form.quitbox.Visible);
+
+  // In the menus, a handler that answers a key itself takes it from the buttons.
+  form.area.Hide();
+  form.takeKeys = true;
+  host.PressKey(VK_ESCAPE);
+  host.Step();
+  EXPECT_TRUE(form.quitbox.Visible);
+  form.takeKeys = false;
+  host.PressKey(VK_ESCAPE);
+  host.Step();
+  EXPECT_FALSE(form.quitbox.Visible);
+}
+
+TEST_F(DialogKeysTest, NoButtonAnswersAKeyWhoseHandlerFailedOrWhileTheHostShowsABox) {
+  form.quitbox.Show();
+  form.fail = true;
+  host.PressKey(VK_ESCAPE);
+  host.Step();
+  EXPECT_EQ(host.Messages(), (std::vector<std::string>{"key failed"}));
+  EXPECT_TRUE(form.quitbox.Visible);
+  form.fail = false;
+  host.Dispatcher().BeginModal();
+  host.PressKey(VK_ESCAPE);
+  host.Step();
+  EXPECT_TRUE(form.quitbox.Visible);
+  host.Dispatcher().EndModal();
 }
 
 }  // namespace

@@ -2,10 +2,14 @@
 // widgets and loop, driven by input posted into SDL's queue.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <thread>
 
 #include "forms/controls.h"
 #include "media/dx_timer.h"
@@ -261,6 +265,140 @@ TEST(SdlHostTest, FileDialogsAnswerFromTheKeyboard) {
   EXPECT_EQ(std::filesystem::path(form.savedPath), std::filesystem::weakly_canonical(folder) / "Player.sav");
   EXPECT_FALSE(form.opened);
   EXPECT_EQ(form.openedPath, "Player.sav");  // a cancelled dialog leaves the name as it was
+}
+
+}  // namespace
+
+namespace {
+
+// Input a player makes while a box is up: the box blocks the form's timers, so another thread
+// posts it, once the box has had frames enough to put the keyboard focus into its edit. A box
+// that never answers is closed with the window's close button, so the test ends either way.
+class TPlayerThread {
+ public:
+  explicit TPlayerThread(std::function<void()> input)
+      : thread_([this, input = std::move(input)] {
+          std::this_thread::sleep_for(std::chrono::milliseconds(300));
+          input();
+          for (int i = 0; i < 300 && !answered_; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+          if (!answered_) PostQuit();
+        }) {}
+  ~TPlayerThread() {
+    answered_ = true;
+    thread_.join();
+  }
+  void Answered() { answered_ = true; }
+
+ private:
+  std::atomic<bool> answered_{false};
+  std::thread thread_;
+};
+
+void PressAndRelease(int key) {
+  PostKey(key, true);
+  PostKey(key, false);
+}
+
+// Types into the box's edit, and a moment later presses the key.
+void TypeThenPress(const char* text, int key) {
+  PostText(text);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  PressAndRelease(key);
+}
+
+// Boxes answered from the keyboard while their edit has the focus, and hints kept off a box.
+class TBoxKeysForm : public TForm {
+ public:
+  TBoxKeysForm(TSdlHost& host, std::string folder, std::string shots)
+      : TForm(host), sdlHost(host), folder_(std::move(folder)), shots_(std::move(shots)), script(Application(), false) {
+    SetClientSize(640, 480);
+    hot.SetBounds(500, 20, 60, 40);
+    hot.Hint = "Exit to desktop.";
+    script.ActiveOnly = false;
+    script.SetInterval(20);
+    script.OnTimer = [this](int) { Step(); };
+  }
+  void FormShow() override { script.SetEnabled(true); }
+
+  bool Dialog(bool save, const std::function<void()>& input, std::string& path) {
+    TFileDialog dialog;
+    dialog.Filter = "Tarnhook Save Games|*.sav";
+    dialog.DefaultExt = "*.sav";
+    dialog.InitialDir = folder_;
+    dialog.FileName = "Player.sav";
+    TPlayerThread player(input);
+    const bool accepted = save ? Host().SaveFileDialog(dialog) : Host().OpenFileDialog(dialog);
+    player.Answered();
+    path = dialog.FileName;
+    return accepted;
+  }
+
+  void Step() {
+    ++ticks;
+    if (ticks == 1) {
+      opened = Dialog(false, [] { TypeThenPress("Other", VK_ESCAPE); }, openedPath);
+      saved = Dialog(true, [] { TypeThenPress("Bob", VK_RETURN); }, savedPath);
+      PostMouseMove(530, 40);  // over the hot button, whose hint shows after half a second
+    }
+    if (ticks == 2) hoverStart = Host().Clock();
+    if (ticks > 2 && !hintShot && Host().Clock() - hoverStart > 800) {
+      hintShot = true;
+      sdlHost.CaptureNextFrame(shots_ + "hint.bmp");
+      return;
+    }
+    if (hintShot && !boxShown) {
+      boxShown = true;
+      sdlHost.CaptureNextFrame(shots_ + "box.bmp");
+      TPlayerThread player([] { PressAndRelease(VK_RETURN); });
+      Host().ShowMessage("Over the hint");
+      player.Answered();
+      Close();
+    }
+  }
+
+  TSdlHost& sdlHost;
+  std::string folder_;
+  std::string shots_;
+  TCoolButton& hot = Add<TCoolButton>("hot");
+  TDXTimer script;
+  int ticks = 0;
+  uint32_t hoverStart = 0;
+  bool hintShot = false;
+  bool boxShown = false;
+  bool opened = true;
+  bool saved = false;
+  std::string openedPath;
+  std::string savedPath;
+};
+
+int TooltipPixels(const TBmp& bmp) {
+  int count = 0;
+  for (int y = 0; y < bmp.Height; ++y) {
+    for (int x = 0; x < bmp.Width; ++x) count += bmp.At(x, y) == 0xFFFFE1u;
+  }
+  return count;
+}
+
+TEST(SdlHostTest, BoxesAnswerEnterAndEscapeWhileTheirEditHasTheFocusAndHideHints) {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  const std::string folder = testing::TempDir();
+  TSdlHost host("Boxes", true);
+  TBoxKeysForm form(host, folder, folder);
+  host.Run(form);
+  ASSERT_TRUE(form.boxShown) << "a box never answered";
+  EXPECT_FALSE(form.opened);
+  EXPECT_EQ(form.openedPath, "Player.sav");  // cancelled: the typed name is not taken
+  EXPECT_TRUE(form.saved);
+  const std::string saved = std::filesystem::path(form.savedPath).filename().string();
+  EXPECT_NE(saved.find("Bob"), std::string::npos) << saved;  // what was typed into the edit
+  EXPECT_EQ(saved.substr(saved.size() - 4), ".sav");
+  const TBmp hint = ReadBmp(folder + "hint.bmp");
+  const TBmp box = ReadBmp(folder + "box.bmp");
+  ASSERT_EQ(hint.Width, 640);
+  ASSERT_EQ(box.Width, 640);
+  EXPECT_GT(TooltipPixels(hint), 100);
+  EXPECT_EQ(TooltipPixels(box), 0);
 }
 
 }  // namespace
