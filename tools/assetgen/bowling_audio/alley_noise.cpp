@@ -34,10 +34,10 @@ Signal SynthBass(double hz, double held) {
 
 const std::vector<Alley>& Alleys() {
   static const std::vector<Alley> alleys = {
-      {"Tradtional", ClassicHallAmbience},
-      {"Neon", NeonHallAmbience},
-      {"Sunset", SunsetHallAmbience},
-      {"KidsBumper", FamilyHallAmbience},
+      {"Tradtional", ClassicHallAmbience, 0.08},
+      {"Neon", NeonHallAmbience, 0.075},
+      {"Sunset", SunsetHallAmbience, 0.055},
+      {"KidsBumper", FamilyHallAmbience, 0.075},
   };
   return alleys;
 }
@@ -111,7 +111,7 @@ Signal ClassicHallAmbience() {
   HallLoop hall(16.0, 0x7AD);
   hall.AddAir(0.05);
   hall.AddMurmur(16, 0.1, 0.35);
-  hall.AddGames(9, 0.6, 0.0);
+  hall.AddGames(9, 0.45, 0.0);
   hall.AddLaughter(3, 0.1, 0.12);
   hall.AddCheers(1, 0.25);
   return hall.Mix();
@@ -120,10 +120,10 @@ Signal ClassicHallAmbience() {
 Signal NeonHallAmbience() {
   HallLoop hall(kNeonSeconds, 0x4E0);
   hall.AddAir(0.04);
-  hall.AddLoop(NeonHum(), 0.25);
-  hall.AddLoop(MusicThroughTheWall(), 0.3);
+  hall.AddLoop(NeonHum(), 0.1);
+  hall.AddLoop(MusicThroughTheWall(), 0.2);
   hall.AddMurmur(10, 0.05, 0.25);
-  hall.AddGames(6, 0.5, 0.1);
+  hall.AddGames(6, 0.4, 0.1);
   hall.AddLaughter(2, 0.0, 0.12);
   return hall.Mix();
 }
@@ -134,7 +134,7 @@ Signal SunsetHallAmbience() {
   hall.AddMurmur(8, 0.05, 0.2);
   hall.AddGames(4, 0.35, 0.3);
   hall.AddLaughter(2, 0.0, 0.1);
-  hall.AddGlasses(5, 0.08);
+  hall.AddGlasses(5, 0.04);
   return hall.Mix();
 }
 

@@ -57,10 +57,11 @@ Signal PinKnock(Noise& noise, double hz, double hardness) {
                         {noise.Range(4.3, 4.6), 0.12, 0.006},
                         {0.42, 0.55, 0.016}};
   AddModes(out, hz, modes, std::size(modes), 1.0);
-  Svf contact(3200, 0.9);
+  // The hard coats meet: a short, bright click that carries the knock's crispness.
+  Svf contact(4000, 0.7);
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
-    const double click = contact.BandpassUnit(noise.White()) * std::exp(-t / 0.0012) * 0.8 * hardness;
+    const double click = contact.BandpassUnit(noise.White()) * std::exp(-t / 0.0016) * 1.3 * hardness;
     out[i] = static_cast<float>((out[i] + click) * StrikeEnvelope(t, 0.0003, 1e9));
   }
   FadeTail(out, 0.3);
@@ -87,19 +88,19 @@ Signal BallThud(Noise& noise, double weight) {
 
 Signal PinCrash(Noise& noise, const Crash& crash) {
   Signal out(static_cast<size_t>(Samples(crash.seconds)));
-  MixInto(out, BallThud(noise, crash.weight), 0, static_cast<float>(0.9 * crash.weight));
+  MixInto(out, BallThud(noise, crash.weight), 0, static_cast<float>(0.6 * crash.weight));
   // The blow itself: a broadband crack as ball, head pin and its neighbours meet.
-  Svf crackTone(2600, 0.5);
-  for (size_t i = 0; i < static_cast<size_t>(Samples(0.05)); ++i) {
+  Svf crackTone(1500, 0.7);
+  for (size_t i = 0; i < static_cast<size_t>(Samples(0.06)); ++i) {
     const double t = static_cast<double>(i) / kRate;
-    out[i] += static_cast<float>(0.8 * crash.weight * crackTone.BandpassUnit(noise.White()) *
-                                 StrikeEnvelope(t, 0.0004, 0.006));
+    out[i] += static_cast<float>(1.1 * crash.weight * crackTone.Highpass(noise.White()) *
+                                 StrikeEnvelope(t, 0.0004, 0.008));
   }
   // Pins on pins: the first few at once as the rack gives, the rest thinning out.
   for (int k = 0; k < crash.knocks; ++k) {
     const double t = k < 4 ? noise.Range(0.0, 0.03) : crash.spread * std::pow(noise.Uniform(), 1.6);
     const double level = std::exp(-t / (0.6 * crash.spread)) * noise.Range(0.35, 1.0);
-    MixInto(out, PinKnock(noise, noise.Range(650, 1500), noise.Range(0.4, 1.0)), Samples(t),
+    MixInto(out, PinKnock(noise, noise.Range(800, 1900), noise.Range(0.5, 1.0)), Samples(t),
             static_cast<float>(0.55 * level));
   }
   // Pins landing on the deck and against the side boards: lower, duller knocks.
@@ -108,15 +109,21 @@ Signal PinCrash(Noise& noise, const Crash& crash) {
     MixInto(out, PinKnock(noise, noise.Range(330, 560), 0.3), Samples(t),
             static_cast<float>(0.35 * noise.Range(0.4, 1.0)));
   }
+  // The last pins roll and drop into the pit, quieter and quieter.
+  for (int k = 0; k < crash.knocks / 4; ++k) {
+    const double t = crash.spread + noise.Range(0.0, 0.5);
+    MixInto(out, PinKnock(noise, noise.Range(400, 900), 0.3), Samples(t),
+            static_cast<float>(0.12 * noise.Range(0.4, 1.0) * std::exp(-(t - crash.spread) / 0.25)));
+  }
   // Under the knocks, the wash of countless small contacts.
-  Svf wash(1900, 0.7);
+  Svf wash(2600, 0.6);
   const double washTau = 0.35 * crash.spread;
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
     out[i] += static_cast<float>(crash.clatter * wash.BandpassUnit(noise.White()) *
                                  StrikeEnvelope(t, 0.004, washTau));
   }
-  Soften(out, 9000);
+  Soften(out, 7000);
   AddRoom(out, 0.4, 0.5, 0.15);
   return out;
 }
@@ -163,7 +170,7 @@ Signal HitSound() {
   crash.knocks = 34;
   crash.spread = 0.6;
   crash.weight = 1.0;
-  crash.clatter = 0.45;
+  crash.clatter = 0.7;
   crash.seconds = 1.4;
   return PinCrash(noise, crash);
 }
@@ -174,7 +181,7 @@ Signal SpareSound() {
   crash.knocks = 14;
   crash.spread = 0.45;
   crash.weight = 0.6;
-  crash.clatter = 0.25;
+  crash.clatter = 0.4;
   crash.seconds = 1.0;
   return PinCrash(noise, crash);
 }
