@@ -1,6 +1,6 @@
 // dxlib check bowling end to end over small program folders built here: a complete folder passes
 // with one summary line; each kind of fault is reported in words and gives exit status 1. Also
-// dxlib sheet on the bowling program's largest pattern sheets and its LED frames.
+// dxlib sheet on the bowling program's largest pattern sheets and on long LED shows.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +17,11 @@
 #include "media/file_bytes.h"
 #include "media/library_writer.h"
 #include "stb/stb_image.h"
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#include "stb/stb_easy_font.h"
+#pragma GCC diagnostic pop
 
 namespace {
 
@@ -285,33 +291,70 @@ TEST_F(DxlibCheckBowling, ReportsMissingDefaultsAndEmptyLists) {
   EXPECT_TRUE(Says("\n2 problems found\n")) << out;
 }
 
-// Counts the pixels of one colour in a PNG.
-int CountColor(const std::string& path, uint32_t rgb) {
-  int w = 0, h = 0, channels = 0;
-  unsigned char* png = stbi_load(path.c_str(), &w, &h, &channels, 3);
-  if (!png) return -1;
-  int count = 0;
-  for (int i = 0; i < w * h; ++i) {
-    const unsigned char* p = png + 3 * i;
-    count += ((p[0] << 16) | (p[1] << 8) | p[2]) == static_cast<int>(rgb);
+// A PNG as 0xRRGGBB pixels.
+struct TPng {
+  int w = 0, h = 0;
+  std::vector<uint32_t> pixels;
+  explicit TPng(const std::string& path) {
+    int channels = 0;
+    unsigned char* png = stbi_load(path.c_str(), &w, &h, &channels, 3);
+    for (int i = 0; png && i < w * h; ++i) pixels.push_back((png[3 * i] << 16) | (png[3 * i + 1] << 8) | png[3 * i + 2]);
+    stbi_image_free(png);
   }
-  stbi_image_free(png);
-  return count;
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * w + x]; }
+  int Count(uint32_t rgb) const { return static_cast<int>(std::count(pixels.begin(), pixels.end(), rgb)); }
+};
+
+// The pixels stb's label font covers when it writes text.
+int InkOf(const std::string& text) {
+  std::vector<char> buffer(1 << 16);
+  std::string copy = text;
+  const int quads = stb_easy_font_print(0, 0, copy.data(), nullptr, buffer.data(), static_cast<int>(buffer.size()));
+  std::set<std::pair<int, int>> ink;
+  const float* v = reinterpret_cast<const float*>(buffer.data());
+  for (int q = 0; q < quads; ++q) {
+    const float* quad = v + q * 16;
+    for (int y = static_cast<int>(quad[1]); y < static_cast<int>(quad[9]); ++y) {
+      for (int x = static_cast<int>(quad[0]); x < static_cast<int>(quad[8]); ++x) ink.insert({x, y});
+    }
+  }
+  return static_cast<int>(ink.size());
 }
 
-TEST_F(DxlibCheckBowling, SheetDrawsEveryPinPatternAndEveryLedFrame) {
-  WritePictureLibrary(Path("pins.dxg"), {Picture("pin", 192, 14, 30, 0xE01010)});
+TEST_F(DxlibCheckBowling, SheetDrawsEveryPinPatternWithWholeIndexLabels) {
+  TPictureItemData pins = Picture("pin", 192, 14, 30, 0xE01010);
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 8 * 14; x < 9 * 14; ++x) pins.Picture.Pixels[static_cast<size_t>(y) * pins.Picture.Width + x] = 0x10E010;
+  }
+  WritePictureLibrary(Path("pins.dxg"), {pins});
   ASSERT_EQ(Run("sheet '" + Path("pins.dxg") + "' '" + Path("pins.png") + "'"), 0) << out;
-  EXPECT_EQ(CountColor(Path("pins.png"), 0xE01010), 192 * 14 * 30);
+  const TPng sheet(Path("pins.png"));
+  EXPECT_EQ(sheet.Count(0xE01010), 191 * 14 * 30);
+  ASSERT_EQ(sheet.Count(0x10E010), 14 * 30);
 
-  TPictures frames = Frames(5);
+  // Pattern 8's label, just under it, has every stroke of the "8".
+  const auto at = std::find(sheet.pixels.begin(), sheet.pixels.end(), 0x10E010) - sheet.pixels.begin();
+  const int left = static_cast<int>(at % sheet.w), below = static_cast<int>(at / sheet.w) + 30;
+  const uint32_t background = sheet.At(left + 20, below + 11);
+  int ink = 0;
+  for (int y = below; y < below + 12; ++y) {
+    for (int x = left; x < left + 20; ++x) ink += sheet.At(x, y) != background;
+  }
+  EXPECT_EQ(ink, InkOf("8"));
+}
+
+TEST_F(DxlibCheckBowling, SheetLaysOutLongLedShowsCompactly) {
+  // 1500 frames took a heading and a row each, which made a sheet too large to write.
+  TPictures frames = Frames(1500);
   for (TPictureItemData& frame : frames) {
     frame.Transparent = false;
     std::fill(frame.Picture.Pixels.begin(), frame.Picture.Pixels.end(), 0xFFFFFF);
   }
   WritePictureLibrary(Path("show.led"), frames);
   ASSERT_EQ(Run("sheet '" + Path("show.led") + "' '" + Path("show.png") + "'"), 0) << out;
-  EXPECT_EQ(CountColor(Path("show.png"), 0xFFFFFF), 5 * 81 * 30);
+  const TPng sheet(Path("show.png"));
+  EXPECT_EQ(sheet.Count(0xFFFFFF), 1500 * 81 * 30);
+  EXPECT_LT(static_cast<int64_t>(sheet.w) * sheet.h, 1500 * 81 * 30 * 3);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // dxlib sheet FILE OUT.png: a contact sheet of an image library. Every item gets a heading with
-// its name, size and pattern count, then its patterns in order, each labelled with its index.
+// its name, size and pattern count, then its patterns in order, each labelled with its index;
+// consecutive items of one pattern and one size (the frames of an LED show) share a heading and
+// rows, each labelled with its item index.
 // Pixels that the colour key hides in play (compared as the 16-bit surface sees them) show a grey
 // checkerboard, so what is drawn and what is not can be told apart.
 #include <algorithm>
@@ -24,6 +26,9 @@ constexpr int kPad = 6;
 constexpr int kLabelHeight = 12;       // one line of the built-in label font
 constexpr int kMaxPatternsShown = 1024;  // per item; the heading says how many were left out
 constexpr int64_t kMaxSheetPixels = 64 << 20;
+// stb's font draws a glyph as at most 11 strokes, each a quad of 64 bytes; a buffer that is too
+// small drops the strokes that do not fit, leaving labels such as "8" unreadable.
+constexpr size_t kLabelBytesPerGlyph = 11 * 64;
 
 constexpr uint32_t kBackground = 0xE4E4E0;
 constexpr uint32_t kInk = 0x202028;
@@ -39,14 +44,44 @@ struct Layout {
   int Height() const { return kLabelHeight + kPad + Rows * CellHeight; }
 };
 
-Layout LayoutOf(const TPictureCollectionItem& item, int sheetWidth) {
+Layout LayoutOf(const TPictureCollectionItem& item, int cells, int sheetWidth) {
   Layout l;
   l.CellWidth = std::max(item.Width(), 24) + kPad;
   l.CellHeight = item.Height() + kLabelHeight + kPad;
   l.Columns = std::max(1, (sheetWidth - kPad) / l.CellWidth);
-  l.Shown = std::min(item.PatternTotal(), kMaxPatternsShown);
+  l.Shown = std::min(cells, kMaxPatternsShown);
   l.Rows = (l.Shown + l.Columns - 1) / l.Columns;
   return l;
+}
+
+// What one heading covers: an item and its patterns, or a run of consecutive items of one pattern
+// each and one size (the frames of an LED show), which share rows instead of taking one each.
+struct Block {
+  int First = 0;
+  int Items = 1;
+  Layout L;
+};
+
+bool SingleOfSize(const TPictureCollectionItem& item, int width, int height) {
+  return item.PatternTotal() == 1 && item.Width() == width && item.Height() == height;
+}
+
+std::vector<Block> BlocksOf(const TPictureCollection& images, int sheetWidth) {
+  std::vector<Block> blocks;
+  for (int i = 0; i < images.Count();) {
+    const TPictureCollectionItem& item = images.Items(i);
+    Block block{i, 1, {}};
+    if (item.PatternTotal() == 1) {
+      while (i + block.Items < images.Count() && block.Items < kMaxPatternsShown &&
+             SingleOfSize(images.Items(i + block.Items), item.Width(), item.Height())) {
+        ++block.Items;
+      }
+    }
+    block.L = LayoutOf(item, block.Items > 1 ? block.Items : item.PatternTotal(), sheetWidth);
+    blocks.push_back(block);
+    i += block.Items;
+  }
+  return blocks;
 }
 
 class Sheet {
@@ -65,7 +100,7 @@ class Sheet {
 
   // Text in stb's small built-in font, whose quads cover whole pixels.
   void Label(int x, int y, const std::string& text) {
-    std::vector<char> buffer(text.size() * 300 + 64);
+    std::vector<char> buffer(text.size() * kLabelBytesPerGlyph + 64);
     std::string copy = text;
     const int quads = stb_easy_font_print(static_cast<float>(x), static_cast<float>(y), copy.data(), nullptr,
                                           buffer.data(), static_cast<int>(buffer.size()));
@@ -113,10 +148,9 @@ int RunSheet(const std::vector<std::string>& args, TCommandOutput& out) {
   int width = kSheetWidth;
   for (int i = 0; i < images.Count(); ++i) width = std::max(width, images.Items(i).Width() + 3 * kPad);
   int64_t height = kPad;
-  std::vector<Layout> layouts;
-  for (int i = 0; i < images.Count(); ++i) {
-    layouts.push_back(LayoutOf(images.Items(i), width));
-    height += layouts.back().Height() + kPad;
+  const std::vector<Block> blocks = BlocksOf(images, width);
+  for (const Block& block : blocks) {
+    height += block.L.Height() + kPad;
     if (height * width > kMaxSheetPixels) {
       throw EStreamError(Fmt("The sheet of %s would be too large to write", args[0].c_str()));
     }
@@ -124,19 +158,31 @@ int RunSheet(const std::vector<std::string>& args, TCommandOutput& out) {
 
   Sheet sheet(width, static_cast<int>(height));
   int y = kPad;
-  for (int i = 0; i < images.Count(); ++i) {
-    const TPictureCollectionItem& item = images.Items(i);
-    const Layout& l = layouts[i];
-    std::string heading = Fmt("%d  %s   %d x %d, %d pattern%s", i, item.Name().c_str(), item.Width(),
-                              item.Height(), item.PatternTotal(), item.PatternTotal() == 1 ? "" : "s");
-    if (l.Shown < item.PatternTotal()) heading += Fmt(" (first %d shown)", l.Shown);
+  for (const Block& block : blocks) {
+    const TPictureCollectionItem& item = images.Items(block.First);
+    const Layout& l = block.L;
+    std::string heading;
+    if (block.Items > 1) {
+      const int last = block.First + block.Items - 1;
+      heading = Fmt("%d..%d  %s .. %s   %d x %d, 1 pattern each, labelled with the item index", block.First, last,
+                    item.Name().c_str(), images.Items(last).Name().c_str(), item.Width(), item.Height());
+    } else {
+      heading = Fmt("%d  %s   %d x %d, %d pattern%s", block.First, item.Name().c_str(), item.Width(), item.Height(),
+                    item.PatternTotal(), item.PatternTotal() == 1 ? "" : "s");
+      if (l.Shown < item.PatternTotal()) heading += Fmt(" (first %d shown)", l.Shown);
+    }
     sheet.Label(kPad, y, heading);
     const int top = y + kLabelHeight + kPad;
-    for (int p = 0; p < l.Shown; ++p) {
-      const int cx = kPad + (p % l.Columns) * l.CellWidth;
-      const int cy = top + (p / l.Columns) * l.CellHeight;
-      sheet.Pattern(item, p, cx, cy);
-      sheet.Label(cx, cy + item.Height() + 1, std::to_string(p));
+    for (int cell = 0; cell < l.Shown; ++cell) {
+      const int cx = kPad + (cell % l.Columns) * l.CellWidth;
+      const int cy = top + (cell / l.Columns) * l.CellHeight;
+      if (block.Items > 1) {
+        sheet.Pattern(images.Items(block.First + cell), 0, cx, cy);
+        sheet.Label(cx, cy + item.Height() + 1, std::to_string(block.First + cell));
+      } else {
+        sheet.Pattern(item, cell, cx, cy);
+        sheet.Label(cx, cy + item.Height() + 1, std::to_string(cell));
+      }
     }
     y += l.Height() + kPad;
   }
@@ -148,7 +194,9 @@ int RunSheet(const std::vector<std::string>& args, TCommandOutput& out) {
 const TCommandRegistrar kSheet({"sheet", "sheet FILE OUT.png",
                                 "draw every pattern of an image library on one labelled PNG",
                                 "sheet: each item gets a heading (index, name, pattern size, pattern count)\n"
-                                "  and its patterns in order, each labelled with its index. Pixels hidden\n"
+                                "  and its patterns in order, each labelled with its index. Consecutive\n"
+                                "  items of one pattern and one size (the frames of an LED show) share a\n"
+                                "  heading and rows, each labelled with its item index. Pixels hidden\n"
                                 "  by the colour key (as a 16-bit surface sees them) show a grey\n"
                                 "  checkerboard. At most 1024 patterns of an item are drawn.\n",
                                 RunSheet});
