@@ -7,7 +7,6 @@
 // Lines starting with "Note:" tell of something the program allows but a data maker may not
 // intend; they do not count as problems. Exit status 1 when there is any problem.
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -16,6 +15,7 @@
 
 #include "media/bitmap_file.h"
 #include "media/errors.h"
+#include "media/folder_listing.h"
 #include "media/mixer.h"
 #include "media/picture_collection.h"
 #include "media/program_paths.h"
@@ -121,9 +121,10 @@ constexpr int kSignRows = 30;
 constexpr int kPoseWidth = 100, kPoseHeight = 180;
 constexpr int kPostcardWidth = 240, kPostcardHeight = 182;
 
+// Names as the program compares them: a..z upper-cased, every other byte kept.
 std::string Upper(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+                 [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
   return text;
 }
 
@@ -136,12 +137,6 @@ struct TListing {
   std::vector<std::string> entries;  // in the program's order
   std::vector<std::string> folders;  // the entries that are folders, in the same order
 };
-
-// The program's order: by name without regard to letter case, then by the exact bytes.
-bool ListedBefore(const std::string& a, const std::string& b) {
-  const std::string upperA = Upper(a), upperB = Upper(b);
-  return upperA != upperB ? upperA < upperB : a < b;
-}
 
 class TBowlingChecker {
  public:
@@ -177,11 +172,11 @@ class TBowlingChecker {
   void Note(const std::string& text) { out_->Write("Note: " + text + "\n"); }
 
   // The existing file the program opens for a relative name, or "" after reporting it missing.
-  std::string Existing(const std::string& relative, const std::string& why = "") {
+  std::string Existing(const std::string& relative) {
     const std::string path = paths_.Find(relative);
     std::error_code error;
     if (fs::is_regular_file(path, error)) return path;
-    Problem(Fmt("%s is missing%s.", relative.c_str(), why.c_str()));
+    Problem(Fmt("%s is missing.", relative.c_str()));
     return "";
   }
 
@@ -288,8 +283,7 @@ class TBowlingChecker {
     }
   }
 
-  // Lists a folder the way the program does: every entry not starting with "." that is a file or a
-  // folder (anything else is a system entry), files included.
+  // Lists a folder with the program's own search: every file and folder not starting with ".".
   TListing List(const std::string& name) {
     TListing listing;
     const std::string path = paths_.Find(name);
@@ -298,23 +292,11 @@ class TBowlingChecker {
       Problem(Fmt("%s/ is missing, so the program has no %s to offer.", name.c_str(), name.c_str()));
       return listing;
     }
-    fs::directory_iterator it(path, error);
-    for (const fs::directory_iterator end; !error && it != end; it.increment(error)) {
-      const std::string entry = it->path().filename().string();
-      std::error_code kindError;
-      const fs::file_status status = it->status(kindError);
-      if (entry.empty() || entry[0] == '.') continue;
-      if (fs::is_directory(status)) listing.folders.push_back(entry);
-      if (fs::is_directory(status) || fs::is_regular_file(status)) listing.entries.push_back(entry);
-    }
-    if (error) {
-      Problem(Fmt("%s/ cannot be listed: %s", name.c_str(), error.message().c_str()));
-      return listing;
-    }
-    std::sort(listing.entries.begin(), listing.entries.end(), ListedBefore);
-    std::sort(listing.folders.begin(), listing.folders.end(), ListedBefore);
+    listing.entries = FindEntries(paths_.Folder() + name + "\\*.*", faDirectory);
     for (const std::string& entry : listing.entries) {
-      if (!std::binary_search(listing.folders.begin(), listing.folders.end(), entry, ListedBefore)) {
+      if (fs::is_directory(fs::path(path) / entry, error)) {
+        listing.folders.push_back(entry);
+      } else {
         Problem(Fmt("%s/%s is not a folder, but the program lists every file and folder in %s/ as one of its "
                     "%s; move it elsewhere.",
                     name.c_str(), entry.c_str(), name.c_str(), name.c_str()));
