@@ -187,6 +187,10 @@ TEST_F(DxlibCheckBowling, ReportsMissingPicturesAndTooFewPatterns) {
   Put(alley, Picture("pin", 191));
   Put(alley, Picture("alley", 1, 320, 240));
   WriteAlley("Neon", alley);
+  // Black is the colour key unless told otherwise: a dark pit drawn in black leaves holes.
+  TPictures holes = AlleyPictures();
+  for (int y = 60; y < 70; ++y) std::fill_n(holes[0].Picture.Pixels.begin() + y * 640 + 300, 10, 0x000000);
+  WriteAlley("KidsBumper", holes);
 
   EXPECT_EQ(Check(), 1);
   EXPECT_TRUE(Says("graphics.dxg has no picture \"power\" (the meter")) << out;
@@ -199,7 +203,8 @@ TEST_F(DxlibCheckBowling, ReportsMissingPicturesAndTooFewPatterns) {
   EXPECT_TRUE(Says("bowlers/Vekt/anis.dxg has no picture \"info\"")) << out;
   EXPECT_TRUE(Says("alleys/Neon/anis.dxg: \"pin\" has 191 patterns, but the program asks for up to 192")) << out;
   EXPECT_TRUE(Says("alleys/Neon/anis.dxg: \"alley\" is 320 x 240; it must be 640 x 480")) << out;
-  EXPECT_TRUE(Says("\n8 problems found\n")) << out;
+  EXPECT_TRUE(Says("alleys/KidsBumper/anis.dxg: 100 pixels of \"alley\" match its colour key")) << out;
+  EXPECT_TRUE(Says("\n9 problems found\n")) << out;
 }
 
 TEST_F(DxlibCheckBowling, ReportsMissingAndUnreadableFilesWithTheReadersWords) {

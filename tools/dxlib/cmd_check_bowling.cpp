@@ -17,6 +17,7 @@
 #include "media/errors.h"
 #include "media/folder_listing.h"
 #include "media/mixer.h"
+#include "media/pixel_format.h"
 #include "media/picture_collection.h"
 #include "media/program_paths.h"
 #include "media/wave_collection.h"
@@ -29,6 +30,7 @@ namespace fs = std::filesystem;
 // How the program positions a picture, where that depends on the pattern size as set.
 enum class TSizeRule {
   Any,
+  CoversScreen,         // 640 x 480 at (0, 0); its keyed pixels would show what the frame before left
   StepsByPatternWidth,  // a font: each glyph is drawn PatternWidth to the right of the last
   PlacedByPatternSize,  // drawn at (x - PatternWidth / 2, y - PatternHeight) of its base point
 };
@@ -37,17 +39,15 @@ struct TPictureNeed {
   const char* name;
   int patterns;     // the most the program asks for; 0 = the picture is only read, never drawn
   const char* use;  // what the program does with it, for the report
-  int width = 0;    // the size the program lays it out at; 0 = any
-  int height = 0;
   TSizeRule rule = TSizeRule::Any;
   const char* fewer = nullptr;  // what too few patterns mean, when the program still runs
 };
 
 const TPictureNeed kGraphics[] = {
-    {"logo", 1, "the background of the full-screen LED shows", 640, 480},
+    {"logo", 1, "the background of the full-screen LED shows", TSizeRule::CoversScreen},
     {"ledholder", 1, "the sign's housing for the LED shows during play"},
     {"led", 2, "the sign's lamp: pattern 0 dark, pattern 1 lit"},
-    {"help", 1, "the help screen", 640, 480},
+    {"help", 1, "the help screen", TSizeRule::CoversScreen},
     {"helpbutton", 1, "the help button"},
     {"mouse", 1, "the pointer"},
     {"think", 1, "the pointer while the computer bowls"},
@@ -57,8 +57,8 @@ const TPictureNeed kGraphics[] = {
     {"player1", 1, "the score sheet's label of player 1"},
     {"player2", 1, "the score sheet's label of player 2"},
     {"scoretrans", 10, "the frame boxes: 0..2 for frames 1..9, 3..9 for the tenth"},
-    {"numbers", 10, "the score digits 0..9", 0, 0, TSizeRule::StepsByPatternWidth},
-    {"bigfont", 41, "the banner font: A..Z, the blank and the digits are patterns 0..40", 0, 0,
+    {"numbers", 10, "the score digits 0..9", TSizeRule::StepsByPatternWidth},
+    {"bigfont", 41, "the banner font: A..Z, the blank and the digits are patterns 0..40",
      TSizeRule::StepsByPatternWidth},
 };
 
@@ -73,15 +73,15 @@ const TPictureNeed kBowlerPictures[] = {
     {"charshadow", 1, "the bowler's shadow"},
     {"ball", 48, "the rolling ball: patterns 0..31 plus 0, 8 or 16 for the hook"},
     {"ballshadow", 1, "the ball's shadow"},
-    {"strike", kReactionPatterns, "the reaction to a strike", 0, 0, TSizeRule::Any, kReactionFewer},
-    {"gutter", kReactionPatterns, "the reaction to a gutter ball", 0, 0, TSizeRule::Any, kReactionFewer},
+    {"strike", kReactionPatterns, "the reaction to a strike", TSizeRule::Any, kReactionFewer},
+    {"gutter", kReactionPatterns, "the reaction to a gutter ball", TSizeRule::Any, kReactionFewer},
     {"info", 0, "the release and shadow offsets; without it every turn of this bowler stops"},
 };
 
 const TPictureNeed kAlleyPictures[] = {
-    {"alley", 1, "the hall and the lane, drawn first on every frame", 640, 480},
-    {"pin", 192, "12 rows of 16 fall pictures", 0, 0, TSizeRule::PlacedByPatternSize},
-    {"pinshadow", 192, "the pins' shadows, patterns as for \"pin\"", 0, 0, TSizeRule::PlacedByPatternSize},
+    {"alley", 1, "the hall and the lane, drawn first on every frame", TSizeRule::CoversScreen},
+    {"pin", 192, "12 rows of 16 fall pictures", TSizeRule::PlacedByPatternSize},
+    {"pinshadow", 192, "the pins' shadows, patterns as for \"pin\"", TSizeRule::PlacedByPatternSize},
     {"under", 1, "the pin deck layer"},
     {"over", 1, "the masking unit over the pit"},
 };
@@ -116,6 +116,7 @@ const TShow kShows[] = {
     {"spare3", true},   {"gutter1", true},  {"gutter2", true},   {"gutter3", true},
 };
 
+constexpr int kScreenWidth = 640, kScreenHeight = 480;
 constexpr int kSignColumns = 81;
 constexpr int kSignRows = 30;
 constexpr int kPoseWidth = 100, kPoseHeight = 180;
@@ -131,6 +132,19 @@ std::string Upper(std::string text) {
 bool IsBumperAlley(const std::string& name) { return Upper(name).find("BUMPER") != std::string::npos; }
 
 const char* Plural(int count) { return count == 1 ? "" : "s"; }
+
+// The pixels of pattern 0 that the colour key hides, compared as on the 16-bit screen.
+int KeyedPixels(const TPictureCollectionItem& item) {
+  if (!item.Transparent || item.TransparentColor() == clNone) return 0;
+  const uint16_t key = PackColor(item.TransparentColor(), TPixelFormat::RGB565);
+  const TRect r = item.PatternRect(0);
+  const TPicture& picture = item.Picture();
+  int keyed = 0;
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    for (int x = r.Left; x < r.Right; ++x) keyed += PackPicturePixel(picture.At(x, y), TPixelFormat::RGB565) == key;
+  }
+  return keyed;
+}
 
 // One folder of bowlers or alleys as the program lists it.
 struct TListing {
@@ -224,10 +238,7 @@ class TBowlingChecker {
                     Plural(total), need.patterns, need.use));
       }
     }
-    if (need.width > 0 && total > 0 && (item.Width() != need.width || item.Height() != need.height)) {
-      Problem(Fmt("%s: \"%s\" is %d x %d; it must be %d x %d (%s).", f, need.name, item.Width(), item.Height(),
-                  need.width, need.height, need.use));
-    }
+    if (need.rule == TSizeRule::CoversScreen && total > 0) CheckCoversScreen(item, f, need);
     if (need.rule == TSizeRule::StepsByPatternWidth && item.PatternWidth <= 0) {
       Problem(Fmt("%s: \"%s\" has no pattern width set; the program steps from glyph to glyph by it, so every "
                   "glyph would land on the same spot.",
@@ -237,6 +248,19 @@ class TBowlingChecker {
       Problem(Fmt("%s: \"%s\" needs its pattern width and height set; the program places each pin by them "
                   "(half the width left of its base point, the height above it).",
                   f, need.name));
+    }
+  }
+
+  void CheckCoversScreen(const TPictureCollectionItem& item, const char* f, const TPictureNeed& need) {
+    if (item.Width() != kScreenWidth || item.Height() != kScreenHeight) {
+      Problem(Fmt("%s: \"%s\" is %d x %d; it must be %d x %d (%s).", f, need.name, item.Width(), item.Height(),
+                  kScreenWidth, kScreenHeight, need.use));
+    }
+    const int keyed = KeyedPixels(item);
+    if (keyed > 0) {
+      Problem(Fmt("%s: %d pixel%s of \"%s\" match%s its colour key, so %s shows what the frame before left "
+                  "there; set transparent = 0 for it.",
+                  f, keyed, Plural(keyed), need.name, keyed == 1 ? "es" : "", keyed == 1 ? "it" : "each"));
     }
   }
 
