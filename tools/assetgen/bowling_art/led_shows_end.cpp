@@ -50,9 +50,26 @@ LedShow GameOverShow() {
   const LedFrame game = b.Last();
   TypeIn(b, game, "OVER", 16, 2, 2);
   const LedFrame over = b.Last();
-  b.Hold(10);
+  b.Hold(8);
   Flash(b, over, 2);
-  b.Add(over, 8);
+  // The words part, one to each side.
+  const int gameX = (LedFrame::kWidth - LedTextWidth("GAME", 2) + 1) / 2;
+  const int overX = (LedFrame::kWidth - LedTextWidth("OVER", 2) + 1) / 2;
+  for (int shift = 6; shift <= 60; shift += 6) {
+    LedFrame f;
+    DrawLedText(f, gameX - shift, 0, "GAME", 2);
+    DrawLedText(f, overX + shift, 16, "OVER", 2);
+    b.Add(f);
+  }
+  // The last pin standing wobbles and topples.
+  const double tilt[] = {0, 0.15, -0.12, 0.2, -0.1, 0.3, 0.55, 0.9, 1.3, 1.57};
+  for (double angle : tilt) {
+    LedFrame f;
+    f.Line(20, 29, 60, 29);
+    DrawLedPin(f, 40, 29, angle);
+    b.Add(f, 2);
+  }
+  b.Hold(4);
   LedFrame press = TextFrame("GAME OVER", 4, 1);
   DrawLedTextCentred(press, 19, "PRESS ANY KEY");
   Blink(b, press, 3, 8, 2);

@@ -1,6 +1,7 @@
 // The score sheet: ten frame boxes on cream card ("scoretrans") with red rules and the strike
 // and spare marks in the ball cells, and the row labels "player1".."player4" that also work as
 // buttons (a click shows every player's row).
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -20,33 +21,32 @@ namespace {
 
 enum class Mark { None, Spare, Strike };
 
-// The rule below the ball cells and the x of the first column after each cell divider.
+// The rule below the ball cells, and the cell dividers: each falls in the middle of the gap
+// between the numbers of the cells either side of it (numbers land one glyph right of their x).
 constexpr int kCellBottom = 25;
-constexpr int kFrameDivider = 32;
-constexpr int kTenthDividers[2] = {29, 48};
+constexpr int Divider(int leftX, int rightX) { return (leftX + 2 * kDigitW + rightX + kDigitW) / 2; }
+constexpr int kFrameDivider = Divider(kFrameBallX[0], kFrameBallX[1]);
+constexpr int kTenthDividers[2] = {Divider(kTenthBallX[0], kTenthBallX[1]), Divider(kTenthBallX[1], kTenthBallX[2])};
 
 void SetRgb(cairo_t* cr, uint32_t c) { SetColor(cr, c & 0xFFFFFF); }
 
-// Centre of the glyph a number drawn at box-local x argument `x` lands on.
-double GlyphCentreX(int x) { return x + kDigitW + kDigitW / 2.0; }
-constexpr double kGlyphCentreY = kBallY + kDigitH / 2.0;
-
-void DrawMark(cairo_t* cr, Mark mark, double cx, double width) {
-  const double h = 16, w = width;
-  const double x0 = cx - w / 2, y0 = kGlyphCentreY - h / 2;
+// A mark filling the ball cell between the columns x0 and x1 (exclusive), at most 16 wide.
+void DrawMark(cairo_t* cr, Mark mark, int x0, int x1) {
+  const double w = std::min(16, x1 - x0 - 4), h = 16;
+  const double left = (x0 + x1 - w) / 2, top = kBallY + (kDigitH - h) / 2;
   SetRgb(cr, kScoreMark);
   if (mark == Mark::Spare) {
     // The spare: the lower-right half of the cell filled, its edge the slash.
-    cairo_move_to(cr, x0, y0 + h);
-    cairo_line_to(cr, x0 + w, y0);
-    cairo_line_to(cr, x0 + w, y0 + h);
+    cairo_move_to(cr, left, top + h);
+    cairo_line_to(cr, left + w, top);
+    cairo_line_to(cr, left + w, top + h);
     cairo_close_path(cr);
     cairo_fill(cr);
   } else if (mark == Mark::Strike) {
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x0 + w, y0 + h);
-    cairo_move_to(cr, x0 + w, y0);
-    cairo_line_to(cr, x0, y0 + h);
+    cairo_move_to(cr, left, top);
+    cairo_line_to(cr, left + w, top + h);
+    cairo_move_to(cr, left + w, top);
+    cairo_line_to(cr, left, top + h);
     cairo_set_line_width(cr, 3.4);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
@@ -83,11 +83,11 @@ Image Box(bool tenth, Mark first, Mark second, Mark third) {
   cairo_line_to(cr, kBoxW, kCellBottom + 0.5);
   cairo_stroke(cr);
   if (tenth) {
-    DrawMark(cr, first, GlyphCentreX(kTenthBallX[0]), 16);
-    DrawMark(cr, second, GlyphCentreX(kTenthBallX[1]), 14);
-    DrawMark(cr, third, GlyphCentreX(kTenthBallX[2]), 10);
+    DrawMark(cr, first, 1, kTenthDividers[0]);
+    DrawMark(cr, second, kTenthDividers[0] + 1, kTenthDividers[1]);
+    DrawMark(cr, third, kTenthDividers[1] + 1, kBoxW - 1);
   } else {
-    DrawMark(cr, second, GlyphCentreX(kFrameBallX[1]), 16);
+    DrawMark(cr, second, kFrameDivider + 1, kBoxW - 1);
   }
   Image img = c.Take();
   for (uint32_t& p : img.Pixels) p |= 0xFF000000u;
