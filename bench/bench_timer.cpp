@@ -103,6 +103,13 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  // The ticks come late when other processes keep this one from running: the load goes beside
+  // the figures.
+  if (std::FILE* load = std::fopen("/proc/loadavg", "r")) {
+    char text[128] = {};
+    if (std::fgets(text, sizeof text, load)) std::printf("\nload average: %s", text);
+    std::fclose(load);
+  }
   std::printf("\n%-10s %12s %12s %10s %12s %10s\n", "interval", "ticks/s", "ideal/s", "off by", "TickRate", "CPU");
   for (const TRow& row : rows) {
     const double ideal = 1000.0 / row.Interval;

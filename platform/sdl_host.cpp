@@ -5,6 +5,7 @@
 #include <imgui_impl_sdlrenderer.h>
 
 #include <algorithm>
+#include <chrono>
 #include <thread>
 
 #include "media/dx_timer.h"
@@ -18,9 +19,11 @@
 
 namespace {
 
-// The last stretch of a wait before a tick is not slept: the event wait may overshoot by a
-// millisecond, and a tick that comes a millisecond late makes every later one late too.
-constexpr uint32_t kYieldMs = 1;
+// The last milliseconds before a tick are not slept in the event wait, which may overshoot by a
+// millisecond (a tick that comes a millisecond late makes every later one late too): the loop
+// polls then, giving the processor back for a moment between polls.
+constexpr uint32_t kYieldMs = 2;
+constexpr std::chrono::microseconds kYieldSleep(100);
 
 const char* GetClipboard(void*) {
   static std::string text;
@@ -126,7 +129,7 @@ void TSdlHost::LoopOnce(TForm& form) {
     Pump(wait - kYieldMs);
   } else {
     Pump(0);
-    if (wait > 0) std::this_thread::yield();
+    if (wait > 0) std::this_thread::sleep_for(kYieldSleep);
   }
   if (form.CloseRequested() || quit_) return;
   const int before = presentCount_;

@@ -4,8 +4,8 @@
 //
 // The loop: pump events (keys and mouse to the form's handlers, widget actions to the controls) ->
 // the idle slot (one timer tick at most) -> present. Between passes the loop waits in SDL's event
-// wait, woken by input, until the next tick of the running timer is due (the last millisecond of
-// that wait only yields, so ticks come on time) or until the screen needs a frame of its own
+// wait, woken by input, until the next tick of the running timer is due (the last milliseconds of
+// that wait only poll and yield, so ticks come on time) or until the screen needs a frame of its own
 // (TFramePacer): the menus are redrawn at the display's pace only for a while after input, then a
 // few times a second. The game's own Present(true) waits for the display (the renderer's vsync is
 // switched on for that present only).
