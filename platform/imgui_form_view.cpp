@@ -168,6 +168,11 @@ void TImGuiFormView::Visit(TButton& button) {
     actions_->push_back([&button](TFormDispatcher& d) { d.Click(button); });
   }
   if (wingdings) DrawWingdingsSymbol(ImGui::GetWindowDrawList(), button.Caption, r, !button.EffectivelyEnabled());
+  // As on the desktop, the button that Enter clicks has a heavier frame.
+  if (button.Default && !flat) {
+    ImGui::GetWindowDrawList()->AddRect(ImVec2(r.Left, r.Top), ImVec2(r.Right, r.Bottom), IM_COL32(0, 0, 0, 255), 0.0f,
+                                        0, 2.0f);
+  }
   ImGui::PopStyleColor(colors);
   End(button);
 }
