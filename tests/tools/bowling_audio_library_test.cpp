@@ -179,9 +179,11 @@ TEST_F(BowlingAudioLibraries, LoopsRunOnAcrossTheirSeam) {
       const size_t w = kFftSize;
       std::vector<double> neighbours;
       for (size_t from = 0; from + 2 * w <= s.size(); from += w)
-        neighbours.push_back(ProfileDistance(OctaveProfile(Slice(s, from, w)), OctaveProfile(Slice(s, from + w, w))));
+        neighbours.push_back(
+            ProfileDistance(OctaveProfile(Slice(s, from, w)), OctaveProfile(Slice(s, from + w, w))));
       std::sort(neighbours.begin(), neighbours.end());
-      const double seam = ProfileDistance(OctaveProfile(Slice(s, s.size() - w, w)), OctaveProfile(Slice(s, 0, w)));
+      const double seam =
+          ProfileDistance(OctaveProfile(Slice(s, s.size() - w, w)), OctaveProfile(Slice(s, 0, w)));
       // Onsets (a beat, a crash) make some ordinary steps large; the seam may be one of those.
       const double ordinary = neighbours[neighbours.size() * 95 / 100];
       EXPECT_LE(seam, ordinary) << Label(e) << ": the spectrum jumps at the seam (median step "

@@ -26,7 +26,8 @@ inline Samples Channel(const TWave& wave, int channel) {
 
 inline Samples Slice(const Samples& s, size_t from, size_t count) {
   from = std::min(from, s.size());
-  return Samples(s.begin() + static_cast<long>(from), s.begin() + static_cast<long>(std::min(s.size(), from + count)));
+  return Samples(s.begin() + static_cast<long>(from),
+                 s.begin() + static_cast<long>(std::min(s.size(), from + count)));
 }
 
 inline double Rms(const Samples& s) {

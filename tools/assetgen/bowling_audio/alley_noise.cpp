@@ -57,7 +57,8 @@ Signal NeonHum() {
   Svf filter(300, 2.0);
   size_t at = 0;
   ProcessCircular(hum, [&filter, &at, length](float x) {
-    if (at % 16 == 0) filter.Set(260 + 140 * std::sin(2.0 * kPi * 2.0 * static_cast<double>(at) / length), 2.0);
+    if (at % 16 == 0)
+      filter.Set(260 + 140 * std::sin(2.0 * kPi * 2.0 * static_cast<double>(at) / length), 2.0);
     at = (at + 1) % length;
     return filter.Lowpass(x);
   });

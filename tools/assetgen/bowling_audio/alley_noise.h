@@ -11,7 +11,7 @@ namespace audio::bowling {
 struct Alley {
   const char* name;  // the alley's folder under alleys/
   Signal (*ambience)();
-  double level;      // RMS of the finished loop: a busy hall is louder than a calm one
+  double level;  // RMS of the finished loop: a busy hall is louder than a calm one
 };
 
 // Every alley, in the order the program lists them.

@@ -38,8 +38,8 @@ TWave HallLoopWave(Signal signal, double rms, double peak) {
   const double knee = 0.6 * peak, room = peak - knee;
   for (float& s : signal) {
     const double v = s * gain, magnitude = std::fabs(v);
-    s = static_cast<float>(magnitude > knee ? std::copysign(knee + room * std::tanh((magnitude - knee) / room), v)
-                                            : v);
+    s = static_cast<float>(
+        magnitude > knee ? std::copysign(knee + room * std::tanh((magnitude - knee) / room), v) : v);
   }
   return MonoWave(signal);
 }

@@ -30,14 +30,15 @@ class Metal {
 Signal Organ(Noise& noise, double hz, double held, double velocity) {
   const double release = 0.06;
   Signal out(static_cast<size_t>(Samples(held + release)));
-  Oscillator sub(noise.Uniform()), fifth(noise.Uniform()), unison(noise.Uniform()),
-      octave(noise.Uniform()), percussion, rotor(noise.Uniform());
+  Oscillator sub(noise.Uniform()), fifth(noise.Uniform()), unison(noise.Uniform()), octave(noise.Uniform()),
+      percussion, rotor(noise.Uniform());
   Svf clickTone(2500, 1.0);
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
     const double spin = rotor.Sine(0.85);
     const double f = hz * (1.0 + 0.0015 * spin);
-    double v = 0.8 * sub.Sine(0.5 * f) + 0.7 * fifth.Sine(1.5 * f) + unison.Sine(f) + 0.2 * octave.Sine(2 * f);
+    double v =
+        0.5 * sub.Sine(0.5 * f) + 0.6 * fifth.Sine(1.5 * f) + unison.Sine(f) + 0.3 * octave.Sine(2 * f);
     v += 0.55 * velocity * percussion.Sine(3 * f) * std::exp(-t / 0.22);
     v *= 1.0 + 0.08 * spin;
     v += 0.15 * clickTone.BandpassUnit(noise.White()) * std::exp(-t / 0.003);  // the key's contact
@@ -57,7 +58,8 @@ Signal Vibes(Noise& noise, double hz, double held) {
     const double t = static_cast<double>(i) / kRate;
     // The motor's discs open and close the resonators: the fundamental swells and sinks.
     const double tremolo = 1.0 - 0.3 * (0.5 + 0.5 * motor.Sine(5.3));
-    double v = first.Sine(hz) * std::exp(-t / 1.4) * tremolo + 0.25 * fourth.Sine(4 * hz) * std::exp(-t / 0.25);
+    double v =
+        first.Sine(hz) * std::exp(-t / 1.4) * tremolo + 0.25 * fourth.Sine(4 * hz) * std::exp(-t / 0.25);
     if (10 * hz < 0.45 * kRate) v += 0.06 * tenth.Sine(10 * hz) * std::exp(-t / 0.05);
     v += 0.08 * mallet.BandpassUnit(noise.White()) * std::exp(-t / 0.002);
     double amp = StrikeEnvelope(t, 0.001, 1e9);
@@ -72,9 +74,11 @@ Signal Ride(Noise& noise, double accent) {
   Signal out(static_cast<size_t>(Samples(1.1)));
   Metal metal(noise);
   Svf ring(6500, 0.8), bright(5000, 0.7), bell(3100, 6.0);
+  // The squares' own low pitches would hang under the tune as a drone; only their clang is kept.
+  Svf lowCut(3000, 0.7), lowCutAgain(3000, 0.7);
   for (size_t i = 0; i < out.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
-    const float m = metal.Next(1.9);
+    const float m = lowCutAgain.Highpass(lowCut.Highpass(metal.Next(1.9)));
     const double ping = ring.BandpassUnit(m) * (std::exp(-t / 0.05) + 0.3 * std::exp(-t / 0.45));
     const double wash = bright.Highpass(noise.White()) * 0.15 * std::exp(-t / 0.35);
     const double stick = bell.BandpassUnit(m) * 0.5 * std::exp(-t / 0.12);

@@ -14,7 +14,7 @@ Signal Organ(Noise& noise, double hz, double held, double velocity);
 Signal Vibes(Noise& noise, double hz, double held);
 
 // Drums and cymbals; accent 0..1.
-Signal Ride(Noise& noise, double accent);      // a ride cymbal's ping with its wash
+Signal Ride(Noise& noise, double accent);       // a ride cymbal's ping with its wash
 Signal HiHatFoot(Noise& noise, double accent);  // the hi-hat closed by the pedal: a short "chick"
 Signal BrushTap(Noise& noise, double accent);   // a brush tapped on the snare
 

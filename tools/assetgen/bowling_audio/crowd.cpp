@@ -41,11 +41,11 @@ Signal Applause(Noise& noise, int clappers, double seconds) {
 
 Signal FingerWhistle(Noise& noise, double hz, bool wolf) {
   const double seconds = wolf ? 1.0 : 0.75;
-  const Envelope pitch = wolf ? Envelope{{0.0, 0.55}, {0.16, 1.0}, {0.3, 0.75}, {0.42, 0.55}, {0.5, 0.6},
-                                         {0.66, 1.0}, {0.85, 0.7}, {1.0, 0.45}}
+  const Envelope pitch = wolf ? Envelope{{0.0, 0.55}, {0.16, 1.0}, {0.3, 0.75}, {0.42, 0.55},
+                                         {0.5, 0.6},  {0.66, 1.0}, {0.85, 0.7}, {1.0, 0.45}}
                               : Envelope{{0.0, 0.7}, {0.1, 1.0}, {0.6, 1.03}, {0.75, 0.9}};
-  const Envelope level = wolf ? Envelope{{0.0, 0.0}, {0.05, 0.9}, {0.3, 0.8}, {0.4, 0.0}, {0.5, 0.0},
-                                         {0.56, 1.0}, {0.85, 0.8}, {1.0, 0.0}}
+  const Envelope level = wolf ? Envelope{{0.0, 0.0}, {0.05, 0.9}, {0.3, 0.8},  {0.4, 0.0},
+                                         {0.5, 0.0}, {0.56, 1.0}, {0.85, 0.8}, {1.0, 0.0}}
                               : Envelope{{0.0, 0.0}, {0.04, 1.0}, {0.55, 0.9}, {0.75, 0.0}};
   Signal out(static_cast<size_t>(Samples(seconds)));
   Oscillator tone, wobble;
@@ -70,7 +70,7 @@ Signal CrowdCheer(Noise& noise, int people, double childShare, double seconds) {
     const int calls = noise.Uniform() < 0.35 ? 2 : 1;
     for (int k = 0; k < calls; ++k) {
       const double pick = noise.Uniform();
-      const Utterance said = pick < 0.45   ? Yeah(noise.Range(1.2, 2.0), noise.Range(0.9, 1.2))
+      const Utterance said = pick < 0.45  ? Yeah(noise.Range(1.2, 2.0), noise.Range(0.9, 1.2))
                              : pick < 0.8 ? Woo(noise.Range(0.6, 1.3), noise.Range(0.9, 1.15))
                                           : Hey(noise.Range(1.0, 1.5));
       if (t + said.seconds > seconds) break;  // no one is cut off mid-call

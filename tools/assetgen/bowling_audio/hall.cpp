@@ -150,7 +150,8 @@ void HallLoop::AddSqueals(int squeals, double level) {
   for (int s = 0; s < squeals; ++s) {
     Voice child = RandomVoice(noise_, 1.0);
     child.effort = noise_.Range(0.6, 0.9);
-    const Utterance said = noise_.Uniform() < 0.5 ? Woo(noise_.Range(0.5, 0.9), noise_.Range(1.2, 1.5)) : Yay();
+    const Utterance said =
+        noise_.Uniform() < 0.5 ? Woo(noise_.Range(0.5, 0.9), noise_.Range(1.2, 1.5)) : Yay();
     AddWrapped(far_, Speak(noise_, child, said), Samples(AnyTime()),
                static_cast<float>(level * noise_.Range(0.6, 1.0)));
   }
@@ -174,11 +175,14 @@ void HallLoop::AddGlasses(int clinks, double level) {
     const auto gain = static_cast<float>(level * noise_.Range(0.5, 1.0));
     AddWrapped(far_, GlassClink(noise_), Samples(t), gain);
     // Raised together: a second glass answers a moment later.
-    if (noise_.Uniform() < 0.5) AddWrapped(far_, GlassClink(noise_), Samples(t + noise_.Range(0.03, 0.08)), gain);
+    if (noise_.Uniform() < 0.5)
+      AddWrapped(far_, GlassClink(noise_), Samples(t + noise_.Range(0.03, 0.08)), gain);
   }
 }
 
-void HallLoop::AddLoop(const Signal& loop, double level) { MixInto(near_, loop, 0, static_cast<float>(level)); }
+void HallLoop::AddLoop(const Signal& loop, double level) {
+  MixInto(near_, loop, 0, static_cast<float>(level));
+}
 
 Signal HallLoop::Mix() const {
   Signal far = far_;

@@ -14,9 +14,9 @@ Signal BallThud(Noise& noise, double weight);
 // A ball going through the rack: the ball's blow, pins knocking on pins, pins landing on the deck
 // and in the pit, over about spread seconds.
 struct Crash {
-  int knocks = 20;     // pin-on-pin and ball-on-pin contacts
+  int knocks = 20;  // pin-on-pin and ball-on-pin contacts
   double spread = 0.5;
-  double weight = 1.0;  // of the ball's blow, 0..1
+  double weight = 1.0;   // of the ball's blow, 0..1
   double clatter = 0.4;  // level of the wash of small contacts under the knocks
   double seconds = 1.2;  // length, room for the tail included
 };

@@ -36,10 +36,10 @@ const std::map<std::string, Chord>& Chords() {
 
 // One chord per half bar: two verses and a bridge whose last bar leads back to the top.
 const char* const kChart[kTuneBars][2] = {
-    {"F6", "F6"},   {"D7", "D7"},   {"Gm7", "Gm7"}, {"C7", "C7"},   {"F6", "F6"},   {"D7", "D7"},
-    {"Gm7", "C7"},  {"F6", "C7"},   {"F6", "F6"},   {"F7", "F7"},   {"Bb6", "Bb6"}, {"Bbm6", "Bbm6"},
-    {"F6", "F6"},   {"D7", "D7"},   {"Gm7", "C7"},  {"F6", "F6"},   {"Am7", "Am7"}, {"D7", "D7"},
-    {"Gm7", "Gm7"}, {"C7", "C7"},   {"Am7", "D7"},  {"Gm7", "C7"},  {"F6", "D7"},   {"Gm7", "C7"},
+    {"F6", "F6"},   {"D7", "D7"}, {"Gm7", "Gm7"}, {"C7", "C7"},  {"F6", "F6"},   {"D7", "D7"},
+    {"Gm7", "C7"},  {"F6", "C7"}, {"F6", "F6"},   {"F7", "F7"},  {"Bb6", "Bb6"}, {"Bbm6", "Bbm6"},
+    {"F6", "F6"},   {"D7", "D7"}, {"Gm7", "C7"},  {"F6", "F6"},  {"Am7", "Am7"}, {"D7", "D7"},
+    {"Gm7", "Gm7"}, {"C7", "C7"}, {"Am7", "D7"},  {"Gm7", "C7"}, {"F6", "D7"},   {"Gm7", "C7"},
 };
 
 const char* const kMelody =
@@ -64,8 +64,10 @@ const Chord& ChordAt(int bar, int half) { return Chords().at(kChart[bar % kTuneB
 Track VibesTrack(std::shared_ptr<Noise> noise) {
   Track track;
   // The pedal stays down a little past each written note, so the bars ring into each other.
-  track.voice = [noise](const Note& note, double held) { return Vibes(*noise, MidiToHz(note.pitch), held * 1.3); };
-  track.gain = 0.5;
+  track.voice = [noise](const Note& note, double held) {
+    return Vibes(*noise, MidiToHz(note.pitch), held * 1.3);
+  };
+  track.gain = 0.6;
   track.pan = 0.25;
   // The melody must fill the loop exactly, or the tune would stumble where it repeats.
   if (AppendMelody(track.notes, kMelody, 0, 0, 0.9) != kTuneBars * 4) throw std::logic_error("melody length");
@@ -78,7 +80,7 @@ Track OrganTrack(std::shared_ptr<Noise> noise) {
   track.voice = [noise](const Note& note, double held) {
     return Organ(*noise, MidiToHz(note.pitch), held, note.velocity);
   };
-  track.gain = 0.32;
+  track.gain = 0.28;
   track.pan = -0.3;
   for (int bar = 0; bar < kTuneBars; ++bar) {
     const bool change = std::string(kChart[bar][0]) != kChart[bar][1];
@@ -87,12 +89,14 @@ Track OrganTrack(std::shared_ptr<Noise> noise) {
       int half;
       double velocity;
     };
-    const Hit oneChord[2][2] = {{{0.0, 1.2, 0, 0.9}, {1.5, 0.4, 0, 0.7}}, {{1.5, 0.4, 0, 0.8}, {3.0, 0.8, 1, 0.7}}};
+    const Hit oneChord[2][2] = {{{0.0, 1.2, 0, 0.9}, {1.5, 0.4, 0, 0.7}},
+                                {{1.5, 0.4, 0, 0.8}, {3.0, 0.8, 1, 0.7}}};
     const Hit twoChords[2] = {{0.0, 1.4, 0, 0.9}, {2.0, 1.4, 1, 0.8}};
     const Hit* hits = change ? twoChords : oneChord[bar % 2];
     for (int h = 0; h < 2; ++h) {
       for (int pitch : ChordAt(bar, hits[h].half).voicing)
-        track.notes.push_back({bar * 4 + hits[h].beat, hits[h].beats, static_cast<double>(pitch), hits[h].velocity});
+        track.notes.push_back(
+            {bar * 4 + hits[h].beat, hits[h].beats, static_cast<double>(pitch), hits[h].velocity});
     }
   }
   return track;
@@ -141,7 +145,8 @@ Track HiHatTrack(std::shared_ptr<Noise> noise) {
   track.voice = [noise](const Note& note, double) { return HiHatFoot(*noise, note.velocity); };
   track.gain = 0.25;
   track.pan = -0.2;
-  for (int beat = 1; beat < kTuneBars * 4; beat += 2) track.notes.push_back({static_cast<double>(beat), 1, 0, 0.9});
+  for (int beat = 1; beat < kTuneBars * 4; beat += 2)
+    track.notes.push_back({static_cast<double>(beat), 1, 0, 0.9});
   return track;
 }
 
@@ -150,7 +155,8 @@ Track BrushTrack(std::shared_ptr<Noise> noise) {
   track.voice = [noise](const Note& note, double) { return BrushTap(*noise, note.velocity); };
   track.gain = 0.16;
   track.pan = -0.1;
-  for (int beat = 1; beat < kTuneBars * 4; beat += 2) track.notes.push_back({static_cast<double>(beat), 1, 0, 0.8});
+  for (int beat = 1; beat < kTuneBars * 4; beat += 2)
+    track.notes.push_back({static_cast<double>(beat), 1, 0, 0.8});
   // A little fill into each new section.
   for (int bar : {7, 15, 23}) {
     for (double beat : {2.5, 3.0, 3.5}) track.notes.push_back({bar * 4 + beat, 0.5, 0, 0.6});
@@ -162,7 +168,8 @@ Track KickTrack() {
   Track track;
   track.voice = [](const Note&, double) { return SoftKick(); };
   track.gain = 0.28;
-  for (int beat = 0; beat < kTuneBars * 4; beat += 2) track.notes.push_back({static_cast<double>(beat), 1, 0, 0.7});
+  for (int beat = 0; beat < kTuneBars * 4; beat += 2)
+    track.notes.push_back({static_cast<double>(beat), 1, 0, 0.7});
   return track;
 }
 

@@ -11,13 +11,13 @@
 namespace audio::bowling {
 
 struct Bowler {
-  const char* name;        // the bowler's folder under bowlers/
+  const char* name;  // the bowler's folder under bowlers/
   Voice voice;
-  Utterance (*cheer)();    // the bowler's cry after a strike
-  Utterance (*groan)();    // and after a gutter ball
-  int crowd;               // people watching
+  Utterance (*cheer)();  // the bowler's cry after a strike
+  Utterance (*groan)();  // and after a gutter ball
+  int crowd;             // people watching
   int whistlers;
-  double childShare;       // of the crowd
+  double childShare;  // of the crowd
   uint64_t seed;
 };
 

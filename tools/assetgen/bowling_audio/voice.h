@@ -44,10 +44,10 @@ struct Voice {
 // What is said: curves over the utterance's own time (seconds from its start).
 struct Utterance {
   double seconds = 0.5;
-  Curve pitch{{0.0, 1.0}};    // multiple of the voice's pitch
-  Curve level{{0.0, 1.0}};    // loudness
-  Curve voicing{{0.0, 1.0}};  // 1 voiced, 0 breath only (an 'h' or a whisper)
-  Curve hiss{{0.0, 0.0}};     // level of an 's'
+  Curve pitch{{0.0, 1.0}};                       // multiple of the voice's pitch
+  Curve level{{0.0, 1.0}};                       // loudness
+  Curve voicing{{0.0, 1.0}};                     // 1 voiced, 0 breath only (an 'h' or a whisper)
+  Curve hiss{{0.0, 0.0}};                        // level of an 's'
   std::vector<std::pair<double, Vowel>> vowels;  // (time, vowel): the mouth glides between them
 };
 
