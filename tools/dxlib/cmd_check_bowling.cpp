@@ -403,9 +403,14 @@ class TBowlingChecker {
       const TPictureCollectionItem& frame = frames->Items(first);
       const std::string size =
           frame.PatternTotal() > 0 ? Fmt("%d x %d", frame.Width(), frame.Height()) : std::string("empty");
-      Problem(Fmt("%s: %d frame%s smaller than the sign's %d x %d lamps (the first is frame %d, %s); the lamps "
-                  "beyond a frame stay dark.",
-                  f, small, small == 1 ? " is" : "s are", kSignColumns, kSignRows, first, size.c_str()));
+      if (small == 1) {
+        Problem(Fmt("%s: frame %d is %s, smaller than the sign's %d x %d lamps; the lamps beyond it stay dark.", f,
+                    first, size.c_str(), kSignColumns, kSignRows));
+      } else {
+        Problem(Fmt("%s: %d frames are smaller than the sign's %d x %d lamps (the first is frame %d, %s); the lamps "
+                    "beyond a frame stay dark.",
+                    f, small, kSignColumns, kSignRows, first, size.c_str()));
+      }
     }
   }
 
