@@ -21,6 +21,14 @@ namespace fs = std::filesystem;
 
 fs::path Generator() { return fs::path(TH_BIN_DIR) / ".." / "tools" / "assetgen_bowling_art"; }
 
+// A path in double quotes, for a shell command line.
+std::string Quoted(const fs::path& path) {
+  std::string quoted = "\"";
+  quoted += path.string();
+  quoted += '"';
+  return quoted;
+}
+
 std::vector<uint8_t> FileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -32,14 +40,14 @@ class BowlingArtGenerator : public testing::Test {
     root_ = fs::temp_directory_path() / ("bowling_art_test_" + std::to_string(getpid()));
     fs::remove_all(root_);
     fs::create_directories(root_);
-    generated_ = Run("\"" + (root_ / "a").string() + "\" \"" + (root_ / "a.cpp").string() + "\"") == 0;
+    generated_ = Run(Quoted(root_ / "a") + " " + Quoted(root_ / "a.cpp")) == 0;
   }
   static void TearDownTestSuite() { fs::remove_all(root_); }
   void SetUp() override { ASSERT_TRUE(generated_) << "assetgen_bowling_art failed to run"; }
 
   // Runs the generator with the arguments; its exit status.
   static int Run(const std::string& args) {
-    const std::string command = "\"" + Generator().string() + "\" " + args + " >/dev/null 2>&1";
+    const std::string command = Quoted(Generator()) + " " + args + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -55,7 +63,7 @@ class BowlingArtGenerator : public testing::Test {
 };
 
 TEST_F(BowlingArtGenerator, TwoRunsWriteTheSameBytes) {
-  ASSERT_EQ(Run("\"" + (root_ / "b").string() + "\" \"" + (root_ / "b.cpp").string() + "\""), 0);
+  ASSERT_EQ(Run(Quoted(root_ / "b") + " " + Quoted(root_ / "b.cpp")), 0);
   for (const std::string& file : Files()) {
     const auto first = FileBytes(root_ / "a" / file);
     ASSERT_FALSE(first.empty()) << file;
@@ -87,7 +95,7 @@ TEST_F(BowlingArtGenerator, RefusesWrongArgumentsAndFoldersItCannotMake) {
   // A plain file where the output folder should be.
   const fs::path blocker = root_ / "blocker";
   std::ofstream(blocker) << "x";
-  EXPECT_EQ(Run("\"" + (blocker / "out").string() + "\""), 1);
+  EXPECT_EQ(Run(Quoted(blocker / "out")), 1);
   EXPECT_FALSE(fs::exists(blocker / "out"));
 }
 

@@ -19,8 +19,8 @@ constexpr int kHolderLampTop = 94;
 // The menu's notebook of pages, drawn by the program over the backdrop.
 constexpr int kNotebookX = 87, kNotebookY = 148, kNotebookW = 471, kNotebookH = 190;
 
-// The meter "power": drawn at (461, 306); 128 patterns, 0..63 power, 64..127 accuracy.
-constexpr int kMeterX = 461, kMeterY = 306;
+// The meter "power": drawn at (461, 306), within the 179 x 174 the mouse starts it in; 128
+// patterns, 0..63 power, 64..127 accuracy.
 constexpr int kMeterW = 176, kMeterH = 172;
 constexpr int kMeterPatterns = 128;
 constexpr int kPowerMax = 62;        // the power counter's top value
@@ -38,8 +38,8 @@ struct PinLight {
 constexpr PinLight kPinLights[10] = {{77, 426}, {64, 400}, {90, 400}, {49, 373}, {77, 373},
                                      {105, 373}, {33, 346}, {63, 346}, {91, 346}, {122, 346}};
 
-// The help button at (597, 439), at most 43 x 41; the help screen is full-screen.
-constexpr int kHelpButtonX = 597, kHelpButtonY = 439;
+// The help button at (597, 439), at most 43 x 41 (it covers the meter's lower right corner);
+// the help screen is full-screen.
 constexpr int kHelpButtonW = 43, kHelpButtonH = 41;
 
 // The score sheet: frame box k of row r at (63 (k - 1) + 4, 81 r + 4); the row label at
@@ -47,8 +47,9 @@ constexpr int kHelpButtonW = 43, kHelpButtonH = 41;
 constexpr int kBoxW = 63, kBoxH = 62;
 constexpr int kDigitW = 10, kDigitH = 14;
 constexpr int kLabelW = 64, kLabelH = 18;
-// Box-local x arguments of the ball counts and the total (the glyph is drawn kDigitW further).
-constexpr int kBallY = 6, kTotalX = 6, kTotalY = 38;
+// Box-local x arguments of the ball counts (the glyph is drawn kDigitW further) and their y; the
+// frame's total is written from x 6 at y 38, up to three digits.
+constexpr int kBallY = 6;
 constexpr int kFrameBallX[2] = {1, 33};
 constexpr int kTenthBallX[3] = {1, 26, 41};
 

@@ -16,16 +16,8 @@ void LedFrame::Set(int x, int y, bool lit) {
   lamps_[static_cast<size_t>(y) * kWidth + x] = lit;
 }
 
-void LedFrame::Toggle(int x, int y) { Set(x, y, !At(x, y)); }
-
-void LedFrame::Clear() { lamps_.fill(false); }
-
 void LedFrame::Invert() {
   for (bool& lamp : lamps_) lamp = !lamp;
-}
-
-void LedFrame::Add(const LedFrame& other) {
-  for (size_t i = 0; i < lamps_.size(); ++i) lamps_[i] = lamps_[i] || other.lamps_[i];
 }
 
 int LedFrame::LitCount() const { return static_cast<int>(std::count(lamps_.begin(), lamps_.end(), true)); }
@@ -73,13 +65,6 @@ void LedFrame::Fill(int x, int y, int w, int h, bool lit) {
   for (int j = y; j < y + h; ++j) {
     for (int i = x; i < x + w; ++i) Set(i, j, lit);
   }
-}
-
-void LedFrame::Frame(int x, int y, int w, int h, bool lit) {
-  Line(x, y, x + w - 1, y, lit);
-  Line(x, y + h - 1, x + w - 1, y + h - 1, lit);
-  Line(x, y, x, y + h - 1, lit);
-  Line(x + w - 1, y, x + w - 1, y + h - 1, lit);
 }
 
 int LedRandom::Below(int n) {

@@ -16,19 +16,15 @@ class LedFrame {
   static constexpr int kWidth = kLedColumns;
   static constexpr int kHeight = kLedRows;
 
+  // True when the lamp is lit; lamps outside the frame are dark.
   bool At(int x, int y) const;
   // Lights (or darkens) one lamp; lamps outside the frame are ignored.
   void Set(int x, int y, bool lit = true);
-  void Toggle(int x, int y);
-  // Every lamp dark.
-  void Clear();
   // Swaps lit and dark lamps.
   void Invert();
-  // Lights every lamp lit in `other`.
-  void Add(const LedFrame& other);
+  // The number of lit lamps, and whether there are none.
   int LitCount() const;
   bool Blank() const { return LitCount() == 0; }
-  bool operator==(const LedFrame&) const = default;
 
   // A line of lamps from (x0, y0) to (x1, y1), both ends included.
   void Line(int x0, int y0, int x1, int y1, bool lit = true);
@@ -36,9 +32,8 @@ class LedFrame {
   void Disc(double cx, double cy, double r, bool lit = true);
   // The lamps whose centres lie between r - 0.5 and r + 0.5 of (cx, cy).
   void Ring(double cx, double cy, double r, bool lit = true);
-  // A filled rectangle, and its one-lamp border.
+  // A filled rectangle.
   void Fill(int x, int y, int w, int h, bool lit = true);
-  void Frame(int x, int y, int w, int h, bool lit = true);
 
  private:
   std::array<bool, kWidth * kHeight> lamps_{};
