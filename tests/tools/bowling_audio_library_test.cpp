@@ -195,6 +195,17 @@ TEST_F(BowlingAudioLibraries, LoopsRunOnAcrossTheirSeam) {
   }
 }
 
+// A loop starts playing at its first sample: it should start near silence, or it clicks.
+TEST_F(BowlingAudioLibraries, LoopsStartWithoutAClick) {
+  for (const Expected& e : ExpectedItems()) {
+    if (!e.looped) continue;
+    for (int c = 0; c < Item(e).Wave().Channels(); ++c) {
+      const Samples s = Channel(Item(e).Wave(), c);
+      EXPECT_LT(std::fabs(s.front()), 0.01) << Label(e) << " channel " << c;
+    }
+  }
+}
+
 TEST_F(BowlingAudioLibraries, TheFilesStayCompact) {
   uintmax_t total = 0;
   for (const auto& [file, library] : libraries_) total += fs::file_size(root_ / "a" / file);

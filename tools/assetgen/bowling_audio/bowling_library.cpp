@@ -9,6 +9,7 @@
 #include "tools/assetgen/bowling_audio/alley_noise.h"
 #include "tools/assetgen/bowling_audio/lane_sounds.h"
 #include "tools/assetgen/bowling_audio/lounge_tune.h"
+#include "tools/assetgen/bowling_audio/quiet_start.h"
 #include "tools/assetgen/bowling_audio/reactions.h"
 
 namespace audio::bowling {
@@ -20,6 +21,12 @@ TWaveItemData Effect(const char* name, int maxPlaying, Signal signal, double pea
 }
 
 TWaveItemData Loop(const char* name, TWave wave) { return {name, true, 1, std::move(wave)}; }
+
+// A mono loop turned round to start where it is quietest, so that starting it does not click.
+Signal QuietlyStarting(Signal loop) {
+  StartLoopAt(loop, QuietStart(loop, loop, 0, loop.size()));
+  return loop;
+}
 
 // A hall's loop at a steady background level: the mean removed, the RMS set, and the few crashes
 // that would pass the peak eased under it by a soft knee. The knee has no memory, so the seam
@@ -41,7 +48,7 @@ TWave HallLoopWave(Signal signal, double rms, double peak) {
     s = static_cast<float>(
         magnitude > knee ? std::copysign(knee + room * std::tanh((magnitude - knee) / room), v) : v);
   }
-  return MonoWave(signal);
+  return MonoWave(QuietlyStarting(std::move(signal)));
 }
 
 }  // namespace
@@ -52,7 +59,7 @@ std::vector<TWaveItemData> BowlingSounds() {
   items.push_back(Effect("hit", 2, HitSound(), 0.85));
   items.push_back(Effect("single", 3, SingleSound(), 0.7));
   items.push_back(Effect("drop", 2, DropSound(), 0.8));
-  items.push_back(Loop("roll", FinishLoop(RollLoop(), 0.6)));
+  items.push_back(Loop("roll", FinishLoop(QuietlyStarting(RollLoop()), 0.6)));
   items.push_back(Effect("spare", 2, SpareSound(), 0.8));
   return items;
 }

@@ -10,6 +10,7 @@
 #include "tools/assetgen/audio/room.h"
 #include "tools/assetgen/audio/sequencer.h"
 #include "tools/assetgen/bowling_audio/combo.h"
+#include "tools/assetgen/bowling_audio/quiet_start.h"
 
 namespace audio::bowling {
 
@@ -188,6 +189,12 @@ TWave LoungeTune() {
   Signal left, right;
   sequencer.Render(left, right);
   AddRoomToLoop(left, right, 0.5, 0.4, 0.35);
+  // Started where it is quietest in the last hundredths of a second before the first downbeat
+  // (early notes come up to 6 ms ahead of it): no click, and the downbeat is heard whole.
+  const size_t start = QuietStart(left, right, left.size() - static_cast<size_t>(Samples(0.04)),
+                                  left.size() - static_cast<size_t>(Samples(0.008)));
+  StartLoopAt(left, start);
+  StartLoopAt(right, start);
   return FinishStereoLoop(std::move(left), std::move(right), 0.15, 0.85);
 }
 
