@@ -79,7 +79,7 @@ Image Display() {
   centre(0, cx, cy);
   cairo_move_to(cr, ax - 15, ay - 14);
   cairo_line_to(cr, bx + 15, by - 14);
-  cairo_line_to(cr, cx, cy + 18);
+  cairo_line_to(cr, cx, cy + 14);
   cairo_close_path(cr);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   SetColor(cr, 0x000000, 0.35);
