@@ -99,7 +99,9 @@ TEST(BowlingArtLeds, ShowsOpenOnABlankFrameAndAnimate) {
   }
   const std::set<std::string> inPlay = {"strike1", "strike2", "strike3", "spare1", "spare2",
                                         "spare3",  "gutter1", "gutter2", "gutter3"};
-  for (const bowling_art::LedShow& show : bowling_art::LedShows()) EXPECT_EQ(show.InPlay, inPlay.count(show.Name) == 1) << show.Name;
+  for (const bowling_art::LedShow& show : bowling_art::LedShows()) {
+    EXPECT_EQ(show.InPlay, inPlay.count(show.Name) == 1) << show.Name;
+  }
 }
 
 TEST(BowlingArtLeds, DotFontSpellsEveryCharacterApartAndRefusesOnesItLacks) {
