@@ -53,7 +53,8 @@ Signal Speak(Noise& noise, const Voice& voice, const Utterance& utterance) {
   // Shouts waver: the pitch and loudness wander a little from one glottal pulse to the next.
   const Signal jitter = SmoothRandom(noise, length, 0.011);
   const Signal shimmer = SmoothRandom(noise, length, 0.007);
-  OnePole tilt(300), tiltAgain(300), breathTone(400);
+  OnePole tilt(300), breathTone(400);
+  float lastOut = 0;
   Svf formants[4];
   Svf hissBand(6200, 1.2);
   // The cascade falls steeply above its fourth resonance; a real voice keeps some air up there,
@@ -71,13 +72,11 @@ Signal Speak(Noise& noise, const Voice& voice, const Utterance& utterance) {
       const double centres[4] = {v.f1 * s, v.f2 * s, v.f3 * s, kFourth * s};
       for (size_t k = 0; k < 4; ++k) formants[k].Set(centres[k], centres[k] / (kBandwidths[k] * s));
       // The glottal buzz falls off steeply above its pitch when soft, and keeps its highs when shouted.
-      const double corner = 1.5 * hz + voice.effort * 1400.0;
-      tilt.Set(corner);
-      tiltAgain.Set(corner * 2.0);
+      tilt.Set(1.5 * hz + voice.effort * 1400.0);
     }
     const double voicing = utterance.voicing.At(t);
     const double level = utterance.level.At(t) * (1.0 - 0.25 * voice.effort * shimmer[i]);
-    const double pulse = tiltAgain.Lowpass(tilt.Lowpass(buzz.Saw(hz)));
+    const double pulse = tilt.Lowpass(buzz.Saw(hz));
     // Breath: steady when voiceless, pulsing with the glottis when voiced.
     const double phase = buzz.Phase();
     const double breath = breathTone.Highpass(noise.White()) *
@@ -85,7 +84,9 @@ Signal Speak(Noise& noise, const Voice& voice, const Utterance& utterance) {
     float x = static_cast<float>(level * (voicing * pulse + breath));
     presence[i] = airBand.BandpassUnit(x);
     for (Svf& formant : formants) x = formant.Lowpass(x);
-    tract[i] = x;
+    // Sound leaving the lips: the radiation lifts the highs by 6 dB an octave.
+    tract[i] = x - lastOut;
+    lastOut = x;
     const double hiss = utterance.hiss.At(t);
     hissMax = std::max(hissMax, hiss);
     sibilant[i] = static_cast<float>(hiss * hissBand.Bandpass(noise.White()));
