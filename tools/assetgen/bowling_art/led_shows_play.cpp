@@ -120,10 +120,10 @@ LedShow GutterShow(int variant) {
     // A sad face shedding a tear beside "OOPS!".
     LedFrame face;
     DrawLedFace(face, 13.5, 15, 12.5, true, false);
-    DrawLedText(face, 31, 8, "OOPS!", 2);
+    DrawLedText(face, 30, 8, "OOPS!", 2);
     LedFrame blink;
     DrawLedFace(blink, 13.5, 15, 12.5, true, true);
-    DrawLedText(blink, 31, 8, "OOPS!", 2);
+    DrawLedText(blink, 30, 8, "OOPS!", 2);
     b.Add(face, 5);
     b.Add(blink, 2);
     for (int y = 17; y < LedFrame::kHeight + 2; y += 2) {
