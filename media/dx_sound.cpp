@@ -87,7 +87,8 @@ void TDXSound::CloseOutput() {
 }
 
 int TDXSound::AddVoice(const std::shared_ptr<const TSampleBuffer>& samples) {
-  if (!mixer_) return -1;
+  // Only a full voice table is helped by taking an instance away.
+  if (!mixer_ || !samples || samples->Frames() == 0) return -1;
   for (;;) {
     const int voice = mixer_->AddVoice(samples);
     if (voice >= 0 || !ReclaimInstance()) return voice;

@@ -22,8 +22,8 @@ void BuildBaseBuffer(TWaveCollectionItem& item, TSoundBuffers& buffers, TDXSound
   auto samples = DecodeWave(item.Wave());
   if (!samples) throw EDirectSoundBufferError(Fmt("%s cannot be made", "Sound Buffer"));
   const int voice = device.AddVoice(samples);
-  TMixer& mixer = *device.Mixer();
   if (voice < 0) throw EDirectSoundBufferError(Fmt("%s cannot be made", "Sound Buffer"));
+  TMixer& mixer = *device.Mixer();
   buffers.Samples = std::move(samples);
   buffers.BaseVoice = voice;
   mixer.SetFrequency(voice, item.Frequency);
