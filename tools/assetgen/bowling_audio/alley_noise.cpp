@@ -34,10 +34,10 @@ Signal SynthBass(double hz, double held) {
 
 const std::vector<Alley>& Alleys() {
   static const std::vector<Alley> alleys = {
-      {"Tradtional", ClassicHallAmbience, 0.08},
-      {"Neon", NeonHallAmbience, 0.075},
-      {"Sunset", SunsetHallAmbience, 0.055},
-      {"KidsBumper", FamilyHallAmbience, 0.075},
+      {"Tradtional", ClassicHallAmbience, 0.07},
+      {"Neon", NeonHallAmbience, 0.065},
+      {"Sunset", SunsetHallAmbience, 0.05},
+      {"KidsBumper", FamilyHallAmbience, 0.065},
   };
   return alleys;
 }

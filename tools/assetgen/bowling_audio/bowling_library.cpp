@@ -83,7 +83,7 @@ std::vector<TWaveItemData> BowlerSpeech(const std::string& name) {
 
 std::vector<TWaveItemData> AlleyNoise(const std::string& name) {
   for (const Alley& alley : Alleys()) {
-    if (name == alley.name) return {Loop("noise", HallLoopWave(alley.ambience(), alley.level, 0.55))};
+    if (name == alley.name) return {Loop("noise", HallLoopWave(alley.ambience(), alley.level, 0.6))};
   }
   throw std::invalid_argument("no alley named " + name);
 }
