@@ -12,9 +12,7 @@ namespace audio::bowling {
 class HallLoop {
  public:
   HallLoop(double seconds, uint64_t seed);
-  size_t Length() const { return far_.size(); }
-  double Seconds() const { return seconds_; }
-  Noise& Random() { return noise_; }
+  size_t Length() const { return far_.size(); }  // samples in the loop
 
   // The hall's air conditioning and the low rumble of the building.
   void AddAir(double level);
