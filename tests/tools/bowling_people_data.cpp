@@ -1,0 +1,60 @@
+#include "tests/tools/bowling_people_data.h"
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "media/library_writer.h"
+#include "tools/assetgen/bowling_people/people_folders.h"
+
+namespace bowling_people_test {
+
+namespace {
+
+TPictureCollection& Cached(std::map<std::string, std::unique_ptr<TPictureCollection>>& cache, const std::string& name,
+                           std::vector<TPictureItemData> (*make)(const std::string&)) {
+  auto& entry = cache[name];
+  if (!entry) {
+    entry = std::make_unique<TPictureCollection>();
+    const std::vector<uint8_t> bytes = EncodePictureLibrary(make(name));
+    entry->ReadFromStream(bytes.data(), bytes.size());
+  }
+  return *entry;
+}
+
+}  // namespace
+
+TPictureCollection& BowlerAnis(const std::string& name) {
+  static std::map<std::string, std::unique_ptr<TPictureCollection>> cache;
+  return Cached(cache, name, bowling_people::BowlerLibrary);
+}
+
+TPictureCollection& AlleyAnis(const std::string& name) {
+  static std::map<std::string, std::unique_ptr<TPictureCollection>> cache;
+  return Cached(cache, name, bowling_people::AlleyLibrary);
+}
+
+uint32_t PixelAt(const TPictureCollectionItem& item, int pattern, int x, int y) {
+  const TRect r = item.PatternRect(pattern);
+  return item.Picture().At(r.Left + x, r.Top + y);
+}
+
+bool Keyed(const TPictureCollectionItem& item, uint32_t pixel) {
+  const TColor key = item.TransparentColor();
+  const uint32_t keyRgb = (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
+  auto to565 = [](uint32_t c) { return ((c >> 19) & 31) << 11 | ((c >> 10) & 63) << 5 | ((c >> 3) & 31); };
+  return item.Transparent && to565(pixel) == to565(keyRgb);
+}
+
+bool Drawn(const TPictureCollectionItem& item, int pattern, int x, int y) {
+  return !Keyed(item, PixelAt(item, pattern, x, y));
+}
+
+int ColourDistance(uint32_t a, uint32_t b) {
+  int d = 0;
+  for (int shift : {16, 8, 0}) d += std::abs(static_cast<int>((a >> shift) & 255) - static_cast<int>((b >> shift) & 255));
+  return d;
+}
+
+}  // namespace bowling_people_test
