@@ -61,8 +61,7 @@ class TFileDialogModal : public TModal {
   bool Accepted() const { return accepted_; }
   // Takes the typed or chosen name, as the Open or Save button does.
   void PressDefault() override { Accept(); }
-  // The folder shown and the messages about the name (empty when all is well).
-  const std::filesystem::path& Folder() const { return folder_; }
+  // What is wrong with the name taken last (empty when nothing is).
   const std::string& Error() const { return error_; }
 
  protected:

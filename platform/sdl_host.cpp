@@ -123,13 +123,15 @@ int TSdlHost::Run(TForm& form) {
 
 void TSdlHost::LoopOnce(TForm& form) {
   const TDXTimer* timer = form.Application().IdleTimer();
-  uint32_t wait = pacer_.UntilFrame(SDL_GetTicks(), timer != nullptr, form.ShowingDrawArea() != nullptr);
-  if (timer) wait = std::min(wait, timer->MillisecondsToNextTick());
-  if (wait > kYieldMs) {
-    Pump(wait - kYieldMs);
+  const uint32_t frameWait = pacer_.UntilFrame(SDL_GetTicks(), timer != nullptr, form.ShowingDrawArea() != nullptr);
+  const uint32_t tickWait = timer ? timer->MillisecondsToNextTick() : frameWait + 1;
+  if (tickWait > frameWait) {
+    Pump(frameWait);
+  } else if (tickWait > kYieldMs) {
+    Pump(tickWait - kYieldMs);
   } else {
     Pump(0);
-    if (wait > 0) std::this_thread::sleep_for(kYieldSleep);
+    if (tickWait > 0) std::this_thread::sleep_for(kYieldSleep);
   }
   if (form.CloseRequested() || quit_) return;
   const int before = presentCount_;
