@@ -2,28 +2,22 @@
 // light each alley is seen in.
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "tools/assetgen/bowling_people/alley_paint.h"
 #include "tools/assetgen/bowling_people/lane_geometry.h"
+#include "tools/assetgen/sprites/text.h"
 
 namespace bowling_people {
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+// The pits reach this far beyond the lane's edges (in lane widths): at the masking unit's edge the
+// left one meets the darkened rectangle's left side.
+constexpr double kPitMargin = 0.275;
+constexpr int kPlayerLaneNumber = 12;  // the number over the player's lane
 
-double X(int lane, double u, double y) { return LaneX(lane * kLanePitch + u, y); }
-
-void Gradient(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t a, uint32_t b) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
-  auto stop = [p](double at, uint32_t c) {
-    cairo_pattern_add_color_stop_rgb(p, at, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0);
-  };
-  stop(0, a);
-  stop(1, b);
-  cairo_set_source(cr, p);
-  cairo_pattern_destroy(p);
-}
 
 // A soft round glow of light.
 void Glow(cairo_t* cr, double x, double y, double radius, uint32_t rgb, double alpha) {
@@ -49,18 +43,13 @@ void NeonStroke(cairo_t* cr, uint32_t rgb) {
   cairo_stroke(cr);
 }
 
-uint32_t Scale(uint32_t c, double f) {
-  auto ch = [f](int v) { return static_cast<uint32_t>(std::clamp(static_cast<int>(std::lround(v * f)), 0, 255)); };
-  return (ch((c >> 16) & 255) << 16) | (ch((c >> 8) & 255) << 8) | ch(c & 255);
-}
-
 // Lane centres along the masking band.
-double Centre(int lane, double y) { return X(lane, 0.5, y); }
+double Centre(int lane, double y) { return LaneXOf(lane, 0.5, y); }
 
 void ClassicMasking(cairo_t* cr, const AlleyStyle& s) {
   // Wood panelling above, then the cream masking units with a red band and a navy stripe.
   cairo_rectangle(cr, 0, 0, kScreenWidth, 18);
-  Gradient(cr, 0, 0, 0, 18, 0x3A2416, s.Wall);
+  SetGradient(cr, 0, 0, 0, 18, 0x3A2416, s.Wall);
   cairo_fill(cr);
   for (int x = 0; x < kScreenWidth; x += 23) {
     cairo_rectangle(cr, x, 0, 1, 18);
@@ -68,7 +57,7 @@ void ClassicMasking(cairo_t* cr, const AlleyStyle& s) {
     cairo_fill(cr);
   }
   cairo_rectangle(cr, 0, 18, kScreenWidth, kMaskBottom - 17);
-  Gradient(cr, 0, 18, 0, kMaskBottom, s.Mask, 0xC8B48C);
+  SetGradient(cr, 0, 18, 0, kMaskBottom, s.Mask, 0xC8B48C);
   cairo_fill(cr);
   cairo_rectangle(cr, 0, 40, kScreenWidth, 8);
   SetRgb(cr, s.MaskTrim);
@@ -77,19 +66,31 @@ void ClassicMasking(cairo_t* cr, const AlleyStyle& s) {
   SetRgb(cr, 0x1E2A5A);
   cairo_fill(cr);
   for (int lane = kFirstLane; lane <= kLastLane; ++lane) {
-    // A painted ball and pin over every lane.
+    // The lane's number between a painted ball and pin.
     const double cx = Centre(lane, 30);
-    cairo_arc(cr, cx - 7, 29, 6, 0, 2 * kPi);
+    sprites::UseFace(cr, sprites::Face::SerifBold, 15);
+    const std::string number = std::to_string(kPlayerLaneNumber + lane);
+    sprites::SetColor(cr, 0x1E2A5A);
+    sprites::ShowText(cr, cx - sprites::TextWidth(cr, number) / 2, 37, number);
+    cairo_arc(cr, cx - 22, 31, 6, 0, 2 * kPi);
     SetRgb(cr, 0x1E2A5A);
     cairo_fill(cr);
+    for (auto [dx, dy] : {std::pair{-24.0, 29.0}, {-21.0, 28.5}, {-22.5, 31.5}}) {
+      cairo_arc(cr, cx + dx, dy, 0.9, 0, 2 * kPi);
+      SetRgb(cr, 0xD8D8E0);
+      cairo_fill(cr);
+    }
     cairo_save(cr);
-    cairo_translate(cr, cx + 6, 29);
+    cairo_translate(cr, cx + 22, 31);
     cairo_scale(cr, 3.2, 8);
     cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
     cairo_restore(cr);
     SetRgb(cr, 0xFFFFFF);
-    cairo_fill(cr);
-    cairo_rectangle(cr, cx + 4, 26, 4, 1.5);
+    cairo_fill_preserve(cr);
+    SetRgb(cr, 0x1E2A5A);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, cx + 20.2, 27, 3.6, 1.6);
     SetRgb(cr, s.MaskTrim);
     cairo_fill(cr);
   }
@@ -97,7 +98,7 @@ void ClassicMasking(cairo_t* cr, const AlleyStyle& s) {
 
 void NeonMasking(cairo_t* cr, const AlleyStyle& s) {
   cairo_rectangle(cr, 0, 0, kScreenWidth, kMaskBottom + 1);
-  Gradient(cr, 0, 0, 0, kMaskBottom, s.Wall, s.Mask);
+  SetGradient(cr, 0, 0, 0, kMaskBottom, s.Wall, s.Mask);
   cairo_fill(cr);
   // A zigzag tube and a straight one along the whole hall, and a star over every lane.
   cairo_move_to(cr, 0, 22);
@@ -153,7 +154,7 @@ void SunsetMasking(cairo_t* cr, const AlleyStyle& s) {
   SetRgb(cr, 0x2A1A1C);
   cairo_fill(cr);
   cairo_rectangle(cr, 0, 44, kScreenWidth, kMaskBottom - 43);
-  Gradient(cr, 0, 44, 0, kMaskBottom, s.Mask, 0x2A3E4C);
+  SetGradient(cr, 0, 44, 0, kMaskBottom, s.Mask, 0x2A3E4C);
   cairo_fill(cr);
   cairo_rectangle(cr, 0, 51, kScreenWidth, 3);
   SetRgb(cr, s.MaskTrim);
@@ -162,7 +163,7 @@ void SunsetMasking(cairo_t* cr, const AlleyStyle& s) {
 
 void KidsMasking(cairo_t* cr, const AlleyStyle& s) {
   cairo_rectangle(cr, 0, 0, kScreenWidth, kMaskBottom + 1);
-  Gradient(cr, 0, 0, 0, kMaskBottom, 0x8AD0FF, s.Mask);
+  SetGradient(cr, 0, 0, 0, kMaskBottom, 0x8AD0FF, s.Mask);
   cairo_fill(cr);
   for (int i = 0; i < 7; ++i) {
     // Puffy clouds.
@@ -213,7 +214,7 @@ void PaintMasking(cairo_t* cr, const AlleyStyle& s) {
   cairo_fill(cr);
   for (int lane = kFirstLane; lane <= kLastLane; ++lane) {
     for (double u : {0.2, 0.5, 0.8}) {
-      cairo_rectangle(cr, X(lane, u, kMaskBottom) - 4, kMaskBottom - 1, 8, 1);
+      cairo_rectangle(cr, LaneXOf(lane, u, kMaskBottom) - 4, kMaskBottom - 1, 8, 1);
       SetRgb(cr, s.Glow);
       cairo_fill(cr);
     }
@@ -228,25 +229,24 @@ void PaintPits(cairo_t* cr, const AlleyStyle& s) {
   SetRgb(cr, 0x000000);
   cairo_fill(cr);
   for (int lane = kFirstLane; lane <= kLastLane; ++lane) {
-    LaneBand(cr, lane, -kGutterWidth, 1 + kGutterWidth, kPitBottom, kDeckBackY);
-    Gradient(cr, 0, kPitBottom, 0, kDeckBackY, 0x000000, s.Pit);
+    LaneBand(cr, lane, -kPitMargin, 1 + kPitMargin, kPitBottom, kDeckBackY);
+    SetGradient(cr, 0, kPitBottom, 0, kDeckBackY, 0x000000, s.Pit);
     cairo_fill(cr);
-    // The kickback walls between the pits, in the shade of the masking units, their inner faces
-    // on the gutters' outer edges.
-    for (double u0 : {-kGutterWidth - kCappingWidth - 0.02, 1 + kGutterWidth}) {
-      LaneBand(cr, lane, u0, u0 + kCappingWidth + 0.02, top, kDeckBackY + 2);
-      Gradient(cr, 0, top, 0, kDeckBackY, 0x08080A, Scale(s.Capping, 0.55));
-      cairo_fill(cr);
-    }
+    // The kickback wall between this pit and the next, in the shade of the masking units. The
+    // pit is wide enough that the player's pit stays clear of the program's darkened rectangle.
+    LaneBand(cr, lane, 1 + kPitMargin, kLanePitch - kPitMargin, top, kDeckBackY + 2);
+    SetGradient(cr, 0, top, 0, kDeckBackY, 0x0C0C10, ScaleRgb(s.Capping, 0.55));
+    cairo_fill(cr);
   }
 }
 
 void PaintMood(cairo_t* cr, const AlleyStyle& s) {
   const double yDeck = RowAtFeet(57);
-  // No light reaches into the top of the pits: the program darkens the player's pit there.
+  // No light reaches into the pits: the program darkens the player's pit further, and the edges
+  // of its darkened rectangle would show against a lit one.
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, kScreenWidth, kMaskBottom + 1);
-  cairo_rectangle(cr, 0, kPitBottom, kScreenWidth, kScreenHeight - kPitBottom);
+  cairo_rectangle(cr, 0, kDeckBackY, kScreenWidth, kScreenHeight - kDeckBackY);
   cairo_clip(cr);
   // The polished lane mirrors the lamps over the deck as long soft streaks.
   for (int lane = kFirstLane; lane <= kLastLane; ++lane) {

@@ -13,23 +13,10 @@ constexpr int kBoards = 39;
 constexpr double kDeckFrontFeet = 57;  // the deck starts three feet before the head pin
 constexpr double kFoulTop = kFoulLineY - 1.5, kFoulBottom = kFoulLineY + 1.5;
 
-double X(int lane, double u, double y) { return LaneX(lane * kLanePitch + u, y); }
 double BoardU(double board) { return (board - 0.5) / kBoards; }  // middle of board 1..39
 
 void Vertical(cairo_t* cr, double y0, double y1, uint32_t top, uint32_t bottom) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
-  auto stop = [p](double at, uint32_t c) {
-    cairo_pattern_add_color_stop_rgb(p, at, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0);
-  };
-  stop(0, top);
-  stop(1, bottom);
-  cairo_set_source(cr, p);
-  cairo_pattern_destroy(p);
-}
-
-uint32_t Scale(uint32_t c, double f) {
-  auto ch = [f](int v) { return static_cast<uint32_t>(std::clamp(static_cast<int>(std::lround(v * f)), 0, 255)); };
-  return (ch((c >> 16) & 255) << 16) | (ch((c >> 8) & 255) << 8) | ch(c & 255);
+  SetGradient(cr, 0, y0, 0, y1, top, bottom);
 }
 
 // Boards between rows y0 and y1 from u0 to u1: tone per board, seams and grain along them.
@@ -46,8 +33,8 @@ void Boards(cairo_t* cr, int lane, double u0, double u1, double y0, double y1, i
       const double u = a + (e - a) * (0.2 + 0.6 * Hash(b, g, salt + 1));
       const double ya = y0 + (y1 - y0) * Hash(g, b, salt + 2), len = 8 + 40 * Hash(b + g, g, salt + 3);
       const double yb = std::min(y1, ya + len);
-      cairo_move_to(cr, X(lane, u, ya), ya);
-      cairo_line_to(cr, X(lane, u, yb), yb);
+      cairo_move_to(cr, LaneXOf(lane, u, ya), ya);
+      cairo_line_to(cr, LaneXOf(lane, u, yb), yb);
       SetRgb(cr, 0x000000, 0.07 * contrast);
       cairo_set_line_width(cr, 0.6);
       cairo_stroke(cr);
@@ -57,8 +44,8 @@ void Boards(cairo_t* cr, int lane, double u0, double u1, double y0, double y1, i
   for (int b = std::max(first, 0) + 1; b < last; ++b) {
     const double u = static_cast<double>(b) / kBoards;
     if (u <= u0 || u >= u1) continue;
-    cairo_move_to(cr, X(lane, u, y0), y0);
-    cairo_line_to(cr, X(lane, u, y1), y1);
+    cairo_move_to(cr, LaneXOf(lane, u, y0), y0);
+    cairo_line_to(cr, LaneXOf(lane, u, y1), y1);
   }
   SetRgb(cr, 0x000000, 0.22 * contrast);
   cairo_stroke(cr);
@@ -68,7 +55,7 @@ void Boards(cairo_t* cr, int lane, double u0, double u1, double y0, double y1, i
 void Dot(cairo_t* cr, double x, double y, double size) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
-  cairo_scale(cr, size, size * 0.45);
+  cairo_scale(cr, size, size * 0.6);
   cairo_arc(cr, 0, 0, 1, 0, 2 * 3.14159265358979323846);
   cairo_restore(cr);
 }
@@ -78,7 +65,7 @@ void Marks(cairo_t* cr, const AlleyStyle& s, int lane) {
   // Guide dots seven feet out, and the target arrows in a V pointing at the pins.
   const double dotRow = RowAtFeet(7);
   for (int board : {3, 5, 8, 11, 14, 26, 29, 32, 35, 37}) {
-    Dot(cr, X(lane, BoardU(board), dotRow), dotRow, LaneWidthAt(dotRow) / kBoards * 0.42);
+    Dot(cr, LaneXOf(lane, BoardU(board), dotRow), dotRow, LaneWidthAt(dotRow) / kBoards * 0.42);
     SetRgb(cr, s.Marks, glow ? 0.95 : 0.85);
     cairo_fill(cr);
   }
@@ -87,10 +74,10 @@ void Marks(cairo_t* cr, const AlleyStyle& s, int lane) {
     const double yTip = RowAtFeet(tip), yBase = RowAtFeet(tip - 3.2);
     const double half = 0.65 / kBoards;
     const double u = BoardU(board);
-    cairo_move_to(cr, X(lane, u, yTip), yTip);
-    cairo_line_to(cr, X(lane, u + half, yBase), yBase);
-    cairo_line_to(cr, X(lane, u, yBase - (yBase - yTip) * 0.22), yBase - (yBase - yTip) * 0.22);
-    cairo_line_to(cr, X(lane, u - half, yBase), yBase);
+    cairo_move_to(cr, LaneXOf(lane, u, yTip), yTip);
+    cairo_line_to(cr, LaneXOf(lane, u + half, yBase), yBase);
+    cairo_line_to(cr, LaneXOf(lane, u, yBase - (yBase - yTip) * 0.22), yBase - (yBase - yTip) * 0.22);
+    cairo_line_to(cr, LaneXOf(lane, u - half, yBase), yBase);
     cairo_close_path(cr);
     if (glow) {
       SetRgb(cr, s.Marks, 0.35);
@@ -103,8 +90,8 @@ void Marks(cairo_t* cr, const AlleyStyle& s, int lane) {
   // Range finders further down the lane.
   for (int board : {10, 30}) {
     const double ya = RowAtFeet(43), yb = RowAtFeet(34);
-    cairo_move_to(cr, X(lane, BoardU(board), ya), ya);
-    cairo_line_to(cr, X(lane, BoardU(board), yb), yb);
+    cairo_move_to(cr, LaneXOf(lane, BoardU(board), ya), ya);
+    cairo_line_to(cr, LaneXOf(lane, BoardU(board), yb), yb);
     SetRgb(cr, s.Marks, 0.55);
     cairo_set_line_width(cr, 0.9);
     cairo_stroke(cr);
@@ -120,14 +107,14 @@ void Gutter(cairo_t* cr, const AlleyStyle& s, int lane, double u0, double u1, do
     const double lip = u0 < 0 ? t : 1 - t;  // the outer lip catches the light
     const double f = 1.15 - 0.55 * depth + 0.25 * lip * lip;
     LaneBand(cr, lane, u0 + (u1 - u0) * i / kStrips, u0 + (u1 - u0) * (i + 1) / kStrips, yTop, kFoulTop);
-    Vertical(cr, yTop, kFoulTop, Scale(s.Gutter, f * 0.8), Scale(s.Gutter, f));
+    Vertical(cr, yTop, kFoulTop, ScaleRgb(s.Gutter, f * 0.8), ScaleRgb(s.Gutter, f));
     cairo_fill(cr);
   }
   // A thin bright edge where the lane's last board meets the channel.
   const double edge = u0 < 0 ? u1 : u0;
-  cairo_move_to(cr, X(lane, edge, yTop), yTop);
-  cairo_line_to(cr, X(lane, edge, kFoulTop), kFoulTop);
-  SetRgb(cr, Scale(s.Gutter, 0.55), 0.9);
+  cairo_move_to(cr, LaneXOf(lane, edge, yTop), yTop);
+  cairo_line_to(cr, LaneXOf(lane, edge, kFoulTop), kFoulTop);
+  SetRgb(cr, ScaleRgb(s.Gutter, 0.55), 0.9);
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
 }
@@ -138,12 +125,28 @@ void SetRgb(cairo_t* cr, uint32_t rgb, double alpha) {
   cairo_set_source_rgba(cr, ((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0, alpha);
 }
 
+double LaneXOf(int lane, double u, double y) { return LaneX(lane * kLanePitch + u, y); }
+
 void LaneBand(cairo_t* cr, int lane, double u0, double u1, double yTop, double yBottom) {
-  cairo_move_to(cr, X(lane, u0, yTop), yTop);
-  cairo_line_to(cr, X(lane, u1, yTop), yTop);
-  cairo_line_to(cr, X(lane, u1, yBottom), yBottom);
-  cairo_line_to(cr, X(lane, u0, yBottom), yBottom);
+  cairo_move_to(cr, LaneXOf(lane, u0, yTop), yTop);
+  cairo_line_to(cr, LaneXOf(lane, u1, yTop), yTop);
+  cairo_line_to(cr, LaneXOf(lane, u1, yBottom), yBottom);
+  cairo_line_to(cr, LaneXOf(lane, u0, yBottom), yBottom);
   cairo_close_path(cr);
+}
+
+void SetGradient(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t a, uint32_t b) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
+  for (auto [at, c] : {std::pair{0.0, a}, std::pair{1.0, b}}) {
+    cairo_pattern_add_color_stop_rgb(p, at, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0);
+  }
+  cairo_set_source(cr, p);
+  cairo_pattern_destroy(p);
+}
+
+uint32_t ScaleRgb(uint32_t rgb, double f) {
+  auto ch = [f](int v) { return static_cast<uint32_t>(std::clamp(static_cast<int>(std::lround(v * f)), 0, 255)); };
+  return (ch((rgb >> 16) & 255) << 16) | (ch((rgb >> 8) & 255) << 8) | ch(rgb & 255);
 }
 
 double Hash(int a, int b, int salt) {
@@ -159,7 +162,7 @@ void PaintLane(cairo_t* cr, const AlleyStyle& s, int lane) {
   // Cappings on both sides, then the gutters.
   for (double u0 : {-kGutterWidth - kCappingWidth, 1 + kGutterWidth}) {
     LaneBand(cr, lane, u0, u0 + kCappingWidth, kDeckBackY, kFoulTop);
-    Vertical(cr, kDeckBackY, kFoulTop, Scale(s.Capping, 0.75), s.Capping);
+    Vertical(cr, kDeckBackY, kFoulTop, ScaleRgb(s.Capping, 0.75), s.Capping);
     cairo_fill(cr);
   }
   Gutter(cr, s, lane, -kGutterWidth, 0, kDeckBackY);
@@ -169,21 +172,21 @@ void PaintLane(cairo_t* cr, const AlleyStyle& s, int lane) {
   Vertical(cr, yDeck, kFoulTop, s.LaneFar, s.LaneWood);
   cairo_fill(cr);
   LaneBand(cr, lane, 0, 1, kDeckBackY, yDeck);
-  Vertical(cr, kDeckBackY, yDeck, Scale(s.DeckWood, 0.9), s.DeckWood);
+  Vertical(cr, kDeckBackY, yDeck, ScaleRgb(s.DeckWood, 0.9), s.DeckWood);
   cairo_fill(cr);
   Boards(cr, lane, 0, 1, kDeckBackY, kFoulTop, 11, contrast);
   // The deck's front edge and its back edge (the tail plank over the pit).
-  cairo_move_to(cr, X(lane, 0, yDeck), yDeck);
-  cairo_line_to(cr, X(lane, 1, yDeck), yDeck);
+  cairo_move_to(cr, LaneXOf(lane, 0, yDeck), yDeck);
+  cairo_line_to(cr, LaneXOf(lane, 1, yDeck), yDeck);
   SetRgb(cr, 0x000000, 0.25);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
   LaneBand(cr, lane, -kGutterWidth, 1 + kGutterWidth, kDeckBackY, kDeckBackY + 1.5);
-  SetRgb(cr, Scale(s.DeckWood, 0.55));
+  SetRgb(cr, ScaleRgb(s.DeckWood, 0.55));
   cairo_fill(cr);
   for (const PinSpot& spot : kRack) {
     const double u = (spot.X - LeftEdgeX(spot.Y)) / LaneWidthAt(spot.Y);
-    Dot(cr, X(lane, u, spot.Y), spot.Y - 1, 2.6);
+    Dot(cr, LaneXOf(lane, u, spot.Y), spot.Y - 1, 2.6);
     SetRgb(cr, s.Marks, 0.55);
     cairo_fill(cr);
   }
@@ -197,7 +200,7 @@ void PaintLane(cairo_t* cr, const AlleyStyle& s, int lane) {
 void PaintApproach(cairo_t* cr, const AlleyStyle& s) {
   const double y0 = kFoulTop, y1 = kScreenHeight;
   cairo_rectangle(cr, 0, y0, kScreenWidth, y1 - y0);
-  Vertical(cr, y0, y1, Scale(s.ApproachWood, 0.92), s.ApproachWood);
+  Vertical(cr, y0, y1, ScaleRgb(s.ApproachWood, 0.92), s.ApproachWood);
   cairo_fill(cr);
   // The approach's boards run on from the lanes' across the whole floor.
   const double from = (0 - LeftEdgeX(y1)) / LaneWidthAt(y1), to = (kScreenWidth - LeftEdgeX(y1)) / LaneWidthAt(y1);
@@ -236,16 +239,24 @@ void PaintBumpers(cairo_t* cr, const AlleyStyle& s) {
       auto stop = [p](double at, uint32_t col) {
         cairo_pattern_add_color_stop_rgb(p, at, ((col >> 16) & 255) / 255.0, ((col >> 8) & 255) / 255.0, (col & 255) / 255.0);
       };
-      stop(0, Scale(c, 0.8));
-      stop(0.25, Scale(c, 1.15));
-      stop(1, Scale(c, 0.6));
+      stop(0, ScaleRgb(c, 0.8));
+      stop(0.25, ScaleRgb(c, 1.15));
+      stop(1, ScaleRgb(c, 0.6));
       cairo_set_source(cr, p);
       cairo_pattern_destroy(p);
       cairo_fill(cr);
     }
-    // A dark seam along the inner face, so the rail's edge reads against the lane.
-    cairo_move_to(cr, inner(yTop), yTop);
-    cairo_line_to(cr, inner(yBottom), yBottom);
+    // The padding's shine along its rounded top, and a dark seam just outside the inner face,
+    // so the rail's edge reads against the lane while the lane runs right up to the line.
+    auto along = [&](double share, double offset) {
+      cairo_move_to(cr, inner(yTop) + (outer(yTop) - inner(yTop)) * share + offset, yTop);
+      cairo_line_to(cr, inner(yBottom) + (outer(yBottom) - inner(yBottom)) * share + offset, yBottom);
+    };
+    along(0.3, 0);
+    SetRgb(cr, 0xFFFFFF, 0.45);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    along(0, side * 0.5);
     SetRgb(cr, 0x301820, 0.9);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);

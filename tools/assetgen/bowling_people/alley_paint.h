@@ -22,6 +22,12 @@ constexpr int kFirstLane = -2, kLastLane = 2;
 
 // Sets the source colour from 0xRRGGBB and alpha 0..1.
 void SetRgb(cairo_t* cr, uint32_t rgb, double alpha = 1.0);
+// Sets a linear gradient from colour a at (x0, y0) to b at (x1, y1) as the source.
+void SetGradient(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t a, uint32_t b);
+// The 0xRRGGBB colour with its channels multiplied by f (clamped).
+uint32_t ScaleRgb(uint32_t rgb, double f);
+// Screen x of the point a fraction u across lane `lane` at row y.
+double LaneXOf(int lane, double u, double y);
 // The path of the band from u0 to u1 across lane `lane`, between rows yTop and yBottom.
 void LaneBand(cairo_t* cr, int lane, double u0, double u1, double yTop, double yBottom);
 // A repeatable pseudo-random value 0..1.

@@ -1,5 +1,7 @@
 #include "tools/assetgen/bowling_people/alley_pictures.h"
 
+#include <algorithm>
+
 #include "tools/assetgen/bowling_people/alley_paint.h"
 #include "tools/assetgen/sprites/canvas.h"
 #include "tools/assetgen/sprites/text.h"
@@ -43,18 +45,28 @@ AlleyPictures RenderAlley(const AlleyStyle& style) {
     if (lane == 0) continue;
     for (const PinSpot& spot : kRack) {
       const double u = (spot.X - LeftEdgeX(spot.Y)) / LaneWidthAt(spot.Y);
-      PaintPin(canvas, out.Pins.Pins[0], LaneX(lane * kLanePitch + u, spot.Y), spot.Y);
+      PaintPin(canvas, out.Pins.Pins[0], LaneXOf(lane, u, spot.Y), spot.Y);
     }
   }
   PaintMood(cr, style);
   out.Hall = canvas.Take();
-  for (uint32_t& p : out.Hall.Pixels) p |= 0xFF000000u;
+  // A trace of noise before the reduction to 255 colours, so smooth glows break up into a fine
+  // grain instead of rings.
+  for (int y = 0; y < kScreenHeight; ++y) {
+    for (int x = 0; x < kScreenWidth; ++x) {
+      uint32_t& p = out.Hall.At(x, y);
+      const int n = static_cast<int>(Hash(x, y, 97) * 7) - 3;
+      auto ch = [n](int v) { return std::clamp(v + n, 0, 255); };
+      p = Rgb(ch(sprites::RedOf(p)), ch(sprites::GreenOf(p)), ch(sprites::BlueOf(p)));
+    }
+  }
   sprites::ReducePalette(out.Hall);
 
   // The layers share the hall's own (already reduced) pixels, so they match it exactly.
   out.Over = Region(out.Hall, kOverX, 0, kOverWidth, kOverHeight);
   out.Under = Region(out.Hall, kUnderX, kUnderY, kUnderWidth, kUnderHeight);
-  for (int row = 0; row < kDeckBackY - kUnderY; ++row) {
+  // See-through between the rows that hide the ball in the pit and the deck's back edge.
+  for (int row = kPitBallBottom - kUnderY; row < kDeckBackY - kUnderY; ++row) {
     for (int col = 0; col < kUnderWidth; ++col) out.Under.At(col, row) = 0;
   }
   return out;

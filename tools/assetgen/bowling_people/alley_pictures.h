@@ -1,8 +1,13 @@
 // Everything an alley's "anis.dxg" holds: the full-screen hall "alley", the pins, and the two
-// layers cut from the hall picture that the program draws around the pit: "under" (the pin deck,
-// over pins lying in the pit; see-through above the deck's back edge) and "over" (the masking
-// unit, over anything flying into the pit). Both are cut from the finished hall picture so they
-// match it pixel for pixel. Also the postcard the alley is chosen by.
+// layers cut from the hall picture that the program draws around the pit: "under" and "over"
+// (the masking unit, over anything flying into the pit). Both are cut from the finished hall
+// picture so they match it pixel for pixel. Also the postcard the alley is chosen by.
+//
+// "under" is drawn after the pins and the ball in the pit and after the program has darkened the
+// pit's rows 60..99. Its top rows repeat the black back of the pit down to the lowest row of a
+// ball in the pit (drawn from row 78, 28 rows high), so that ball shows only darkened; below them
+// it is see-through, so pins lying in the pit (base near row 125) stay visible; from the deck's
+// back edge down it is the pin deck, which the pins in the pit lie behind.
 #pragma once
 
 #include <vector>
@@ -16,6 +21,7 @@
 namespace bowling_people {
 
 constexpr int kUnderWidth = 178, kUnderHeight = 72;
+constexpr int kPitBallBottom = 78 + 28;
 constexpr int kOverWidth = 178, kOverHeight = kMaskBottom + 1;
 
 struct AlleyPictures {

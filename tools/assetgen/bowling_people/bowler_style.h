@@ -20,6 +20,7 @@ struct BowlerStyle {
   double Size;         // every length, 1 for Vekt
   double Shoulders;    // half the shoulder width
   double Hips;         // half the hip width
+  double Waist;        // half the waist's width
   double Belly;        // depth of the belly
   double Chest;        // depth of the chest
   uint32_t Skin, Shirt, Panel, Trousers, Shoes, ShoeTrim, HairColor;  // 0xRRGGBB

@@ -96,7 +96,7 @@ void AddHead(Model& m, const BowlerStyle& s, double k, bool face) {
       AddEllipsoid(m, c + Vec3{0, 11.5 * k, -5.0 * k}, Vec3{3.6, 3.4, 9.0} * k, hair, 0.3, 10, 7);
       break;
     case HairCut::Bald:
-      AddEllipsoid(m, c + Vec3{0, 1.4 * k, -3.4 * k}, Vec3{8.9, 9.4, 4.8} * k, hair, 0.1, 14, 7);
+      AddEllipsoid(m, c + Vec3{0, 1.8 * k, -3.0 * k}, Vec3{8.8, 9.2, 5.6} * k, hair, 0.05, 14, 7);
       break;
     case HairCut::Bun:
       AddEllipsoid(m, c + Vec3{0, 2.4 * k, 1.8 * k}, Vec3{8.8, 8.8, 10.0} * k, hair, 0.3, 14, 9);
@@ -105,22 +105,39 @@ void AddHead(Model& m, const BowlerStyle& s, double k, bool face) {
   }
 }
 
-// Hips, belly, chest, shirt panel and collar, in the torso's own frame.
+// Hips, belly, chest and collar as one smooth body in the torso's own frame: trousers up to the
+// belt, the shirt above in its two colours.
 void AddTorso(Model& m, const BowlerStyle& s, double k) {
   const uint32_t shirt = Opaque(s.Shirt), panel = Opaque(s.Panel), trousers = Opaque(s.Trousers);
-  AddEllipsoid(m, {0, 0, 0}, Vec3{s.Hips + 5.5, 9.5, 10} * k, trousers, 0.15, 14, 8);
-  AddEllipsoid(m, {0, 0, 3 * k}, Vec3{s.Hips + 5.6, 9.6, 4} * k, Opaque(sprites::Shade(trousers, 0.7)), 0.2, 14, 5);
-  AddEllipsoid(m, {0, -0.4 * (s.Belly - 9) * k, 15 * k}, Vec3{s.Hips + 4.5, s.Belly, 13} * k, shirt, 0.15, 14, 9);
-  const size_t chestFrom = m.Triangles.size();
-  AddEllipsoid(m, {0, 0, 31 * k}, Vec3{s.Shoulders, s.Chest, 15} * k, shirt, 0.15, 28, 14);
+  const uint32_t belt = Opaque(sprites::Shade(trousers, 0.6));
+  const double belly = -0.5 * (s.Belly - 9);
+  const std::vector<Ring> rings = {
+      {-7, s.Hips + 3.5, 7.5, 0},        {-2, s.Hips + 5.5, 9.5, 0},         {5, s.Hips + 5.2, 9.4, 0},
+      {13, s.Waist, s.Belly, belly},     {22, (s.Waist + s.Shoulders) / 2, (s.Belly + s.Chest) / 2, belly / 2},
+      {31, s.Shoulders, s.Chest, 0},     {39, s.Shoulders - 0.5, s.Chest - 1, 0.3},
+      {43.5, s.Shoulders - 4, s.Chest - 3.5, 0.5},                         {46.5, 6.5, 6, 0.5}};
+  // Fine rings between the measured ones, so the shirt's panel gets clean edges.
+  std::vector<Ring> fine;
+  for (size_t i = 0; i + 1 < rings.size(); ++i) {
+    for (int j = 0; j < 4; ++j) {
+      const double t = j / 4.0, u = (1 - std::cos(t * kPi)) / 2;
+      const Ring& a = rings[i];
+      const Ring& b = rings[i + 1];
+      fine.push_back({(a.Z + (b.Z - a.Z) * t) * k, (a.Rx + (b.Rx - a.Rx) * u) * k, (a.Ry + (b.Ry - a.Ry) * u) * k,
+                      (a.Y + (b.Y - a.Y) * u) * k});
+    }
+  }
+  const Ring& top = rings.back();
+  fine.push_back({top.Z * k, top.Rx * k, top.Ry * k, top.Y * k});
+  AddRings(m, fine, [&](double z) { return z < 7 * k ? trousers : z < 9.5 * k ? belt : shirt; }, 0.15, 56);
   // The bowling shirt's second colour: a broad stripe down the middle or a yoke over the shoulders.
-  for (size_t i = chestFrom; i < m.Triangles.size(); ++i) {
-    sprites::Triangle& t = m.Triangles[i];
+  for (sprites::Triangle& t : m.Triangles) {
     const Vec3 c = (t.V[0].Position + t.V[1].Position + t.V[2].Position) * (1.0 / 3);
-    const bool inPanel = s.Cut == ShirtCut::Stripe ? std::fabs(c.x) < 4.5 * k : c.z > 38 * k;
+    if (c.z < 9.5 * k) continue;
+    const bool inPanel = s.Cut == ShirtCut::Stripe ? std::fabs(c.x) < 4.5 * k : c.z > 36 * k;
     if (inPanel) t.Color = panel;
   }
-  AddEllipsoid(m, {0, 0.5 * k, 44.5 * k}, Vec3{6.5, 6.0, 2.6} * k, panel, 0.2, 12, 5);
+  AddEllipsoid(m, {0, 0.5 * k, 45 * k}, Vec3{6.8, 6.3, 2.2} * k, panel, 0.2, 12, 5);
   sprites::AddTube(m, {0, 0, 42 * k}, {0, -0.5 * k, 50 * k}, 4.2 * k, 4.0 * k, Opaque(s.Skin), 0.1, 10);
 }
 
@@ -155,7 +172,7 @@ Vec3 AddArm(Model& m, const BowlerStyle& s, double k, Vec3 shoulder, const ArmPo
   const Vec3 elbow = shoulder + upper * (kUpperArm * k);
   const Vec3 wrist = elbow + fore * (kForearm * k);
   const uint32_t skin = Opaque(s.Skin);
-  AddLimb(m, shoulder, sleeve, 6.0 * k, 5.6 * k, Opaque(s.Shirt), 0.15);
+  AddLimb(m, shoulder, sleeve, 5.6 * k, 5.3 * k, Opaque(s.Shirt), 0.15);
   AddLimb(m, sleeve + upper * (0.5 * k), elbow, 4.4 * k, 3.9 * k, skin, 0.2);
   AddLimb(m, elbow, wrist, 3.9 * k, 3.0 * k, skin, 0.2);
   if (ballHand && s.WristBrace) {
@@ -229,7 +246,7 @@ FigureModel BuildFigure(const BowlerStyle& s, const BodyPose& pose, bool face) {
   }
   for (int i = 0; i < 2; ++i) {
     const double side = i == 0 ? 1 : -1;
-    const Vec3 shoulder = torso({side * (s.Shoulders - 1.5) * k, 0.5 * k, kShoulderZ * k});
+    const Vec3 shoulder = torso({side * (s.Shoulders - 3.5) * k, 0.5 * k, (kShoulderZ - 1) * k});
     Vec3 fore;
     const Vec3 wrist = AddArm(m, s, k, shoulder, pose.Arms[i], side, i == 0, fore);
     if (i == 0 && pose.HoldsBall) {

@@ -92,6 +92,39 @@ void AddLathe(Model& m, Vec3 base, const std::vector<ProfilePoint>& profile,
   }
 }
 
+void AddRings(Model& m, const std::vector<Ring>& rings, const std::function<uint32_t(double z)>& colorAt,
+              double shine, int sides) {
+  const size_t n = rings.size();
+  auto point = [&](size_t i, int j) {
+    const double a = 2 * kPi * j / sides;
+    return Vec3{rings[i].Rx * std::cos(a), rings[i].Y + rings[i].Ry * std::sin(a), rings[i].Z};
+  };
+  // Normals from the surface's slope around the ring and up the stack (ends: towards the caps).
+  auto normal = [&](size_t i, int j) {
+    const Vec3 around = point(i, j + 1) - point(i, j - 1);
+    const Vec3 up = point(std::min(n - 1, i + 1), j) - point(i == 0 ? 0 : i - 1, j);
+    return sprites::Normalized(sprites::Cross(around, up));
+  };
+  auto color = [&](const Vec3& a, const Vec3& b, const Vec3& c) { return colorAt((a.z + b.z + c.z) / 3); };
+  for (size_t i = 0; i + 1 < n; ++i) {
+    for (int j = 0; j < sides; ++j) {
+      const sprites::Vertex a{point(i, j), normal(i, j)}, b{point(i, j + 1), normal(i, j + 1)};
+      const sprites::Vertex c{point(i + 1, j + 1), normal(i + 1, j + 1)}, d{point(i + 1, j), normal(i + 1, j)};
+      const uint32_t col = color(a.Position, b.Position, c.Position);
+      m.Triangles.push_back({{a, b, c}, col, shine});
+      m.Triangles.push_back({{a, c, d}, col, shine});
+    }
+  }
+  for (size_t end : {size_t{0}, n - 1}) {
+    const Vec3 centre{0, rings[end].Y, rings[end].Z};
+    const Vec3 out{0, 0, end == 0 ? -1.0 : 1.0};
+    for (int j = 0; j < sides; ++j) {
+      const sprites::Vertex a{point(end, j), out}, b{point(end, j + 1), out}, c{centre, out};
+      m.Triangles.push_back({{a, b, c}, colorAt(centre.z), shine});
+    }
+  }
+}
+
 void AddLimb(Model& m, Vec3 a, Vec3 b, double ra, double rb, uint32_t color, double shine) {
   sprites::AddTube(m, a, b, ra, rb, color, shine, 10);
   sprites::AddEllipsoid(m, a, {ra, ra, ra}, color, shine, 10, 6);

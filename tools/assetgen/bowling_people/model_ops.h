@@ -2,6 +2,7 @@
 // (lathe) bodies and tubes between joints with round ends.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "tools/assetgen/bowling_people/view_render.h"
@@ -26,6 +27,13 @@ struct ProfilePoint {
 // points j and j + 1) takes colors[j]. A flat disc closes the bottom when its radius is not 0.
 void AddLathe(Model& m, Vec3 base, const std::vector<ProfilePoint>& profile,
               const std::vector<uint32_t>& colors, double shine, int sides);
+struct Ring {
+  double Z, Rx, Ry, Y;  // height, half width, half depth and the ring's middle (y)
+};
+// A smooth body through elliptical rings stacked bottom to top, closed at both ends; each
+// triangle takes colorAt(height of its middle).
+void AddRings(Model& m, const std::vector<Ring>& rings, const std::function<uint32_t(double z)>& colorAt,
+              double shine, int sides);
 // A limb from a to b with radii ra and rb and a ball at each end, so joints bend without gaps.
 void AddLimb(Model& m, Vec3 a, Vec3 b, double ra, double rb, uint32_t color, double shine = 0.1);
 
