@@ -278,7 +278,7 @@ class TPlayerThread {
  public:
   explicit TPlayerThread(std::function<void()> input)
       : thread_([this, input = std::move(input)] {
-          std::this_thread::sleep_for(std::chrono::milliseconds(300));
+          std::this_thread::sleep_for(std::chrono::milliseconds(500));
           input();
           for (int i = 0; i < 300 && !answered_; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
           if (!answered_) PostQuit();
