@@ -65,7 +65,8 @@ inline __m128i MixChannel(__m128i s, __m128i d, __m128i alpha, __m128i rest) {
 
 template <TPixelFormat F>
 inline __m128i Mix(__m128i s, __m128i d, __m128i alpha, __m128i rest) {
-  return Pack<F>(MixChannel(Red<F>(s), Red<F>(d), alpha, rest), MixChannel(Green<F>(s), Green<F>(d), alpha, rest),
+  return Pack<F>(MixChannel(Red<F>(s), Red<F>(d), alpha, rest),
+                 MixChannel(Green<F>(s), Green<F>(d), alpha, rest),
                  MixChannel(Blue(s), Blue(d), alpha, rest));
 }
 
@@ -139,8 +140,9 @@ void BlendRowSse2(uint16_t* dest, const uint16_t* source, int count, int alpha, 
 
 void FillRowBlendedSse2(uint16_t* dest, int count, uint16_t color, int alpha, TPixelFormat format) {
   alpha = std::clamp(alpha, 0, 255);
-  const int done = format == TPixelFormat::RGB565 ? FillEights<TPixelFormat::RGB565>(dest, count, color, alpha)
-                                                  : FillEights<TPixelFormat::RGB555>(dest, count, color, alpha);
+  const int done = format == TPixelFormat::RGB565
+                       ? FillEights<TPixelFormat::RGB565>(dest, count, color, alpha)
+                       : FillEights<TPixelFormat::RGB555>(dest, count, color, alpha);
   FillRowBlendedPlain(dest + done, count - done, color, alpha, format);
 }
 

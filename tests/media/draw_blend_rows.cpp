@@ -65,7 +65,8 @@ TEST(BlendRowsTest, PlainRowsAreTheBlendersFormula) {
                     format, false, 0);
       FillRowBlendedPlain(filled.data(), static_cast<int>(dest.size()), source[1234], alpha, format);
       for (size_t i = 0; i < source.size(); ++i) {
-        const uint16_t expected = alpha == 255 ? source[i] : Mixed(source[i], dest[i], std::max(alpha, 1), format);
+        const uint16_t expected =
+            alpha == 255 ? source[i] : Mixed(source[i], dest[i], std::max(alpha, 1), format);
         ASSERT_EQ(blended[i], expected) << alpha << " " << i;
         ASSERT_EQ(filled[i], Mixed(source[1234], dest[i], alpha, format)) << alpha << " " << i;
       }
@@ -125,7 +126,9 @@ TEST(BlendRowsTest, Sse2HandlesOddLengthsAndOffsetsWithoutTouchingNeighbours) {
         FillRowBlendedSse2(fast.data() + offset, count, key, alpha - 1, format);
         ASSERT_EQ(plain, fast) << count << " " << offset;
         for (int i = 0; i < offset; ++i) ASSERT_EQ(fast[static_cast<size_t>(i)], kGuard);
-        for (size_t i = static_cast<size_t>(offset + count); i < fast.size(); ++i) ASSERT_EQ(fast[i], kGuard);
+        for (size_t i = static_cast<size_t>(offset + count); i < fast.size(); ++i) {
+          ASSERT_EQ(fast[i], kGuard);
+        }
       }
     }
   }

@@ -20,7 +20,8 @@ using Names = std::vector<std::string>;
 class FolderListingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = (fs::temp_directory_path() / ("folder_listing_test_" + std::to_string(::getpid()))).string() + "/";
+    root_ = (fs::temp_directory_path() / ("folder_listing_test_" + std::to_string(::getpid()))).string();
+    root_ += "/";
     fs::remove_all(root_);
     for (const char* folder : {"Bowlers/Vekt", "Bowlers/alice", "Bowlers/Big Al", "Bowlers/.trash"}) {
       fs::create_directories(root_ + folder);
