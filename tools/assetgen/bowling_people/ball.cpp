@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/assetgen/bowling_people/model_ops.h"
+#include "tools/assetgen/bowling_people/view_render.h"
 
 namespace bowling_people {
 
@@ -107,19 +108,15 @@ std::vector<Image> BallPatterns(const BowlerStyle& style) {
 Image BallShadow() {
   // The ball's lowest point lies on row 25 of this picture; the shadow spreads a little to the
   // right, away from the hall's lights.
-  Image out(kBallSize, kBallSize);
+  Image coverage(kBallSize, kBallSize);
   for (int y = 0; y < kBallSize; ++y) {
     for (int x = 0; x < kBallSize; ++x) {
       const double dx = (x + 0.5 - 15.5) / 12.5, dy = (y + 0.5 - 24.0) / 3.6;
       const double d = dx * dx + dy * dy;
-      if (d < 0.5) {
-        out.At(x, y) = Rgb(10, 8, 12);
-      } else if (d < 1.0) {
-        out.At(x, y) = Rgb(44, 40, 46);
-      }
+      if (d < 1.0) coverage.At(x, y) = Argb(d < 0.5 ? 255 : 100, 0, 0, 0);
     }
   }
-  return out;
+  return ShadowPicture(coverage);
 }
 
 }  // namespace bowling_people

@@ -16,7 +16,7 @@ namespace {
 using sprites::Rgb;
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kFeetMargin = 3;  // empty rows below the stance's shoes
+constexpr int kFeetMargin = 2;  // empty rows below the stance's shoes
 
 View FigureView() {
   View v;
@@ -56,17 +56,7 @@ Image StanceShadow(const Model& stance, const View& view) {
     pool.push_back({22 * std::cos(a), 12 * std::sin(a) - 2, 0});
   }
   sprites::AddPolygon(m, pool, Rgb(0, 0, 0));
-  const Image coverage = RenderFloorShadow(m, view, {-0.3, 0.55, 1.0});
-  Image out(coverage.Width, coverage.Height);
-  for (size_t i = 0; i < coverage.Pixels.size(); ++i) {
-    const int a = sprites::AlphaOf(coverage.Pixels[i]);
-    if (a >= 150) {
-      out.Pixels[i] = Rgb(12, 10, 14);
-    } else if (a >= 40) {
-      out.Pixels[i] = Rgb(44, 40, 48);
-    }
-  }
-  return out;
+  return ShadowPicture(RenderFloorShadow(m, view, {-0.3, 0.55, 1.0}));
 }
 
 // The smallest picture holding the opaque pixels, and where its top-left lay.

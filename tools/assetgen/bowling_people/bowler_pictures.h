@@ -2,7 +2,7 @@
 // draws "char", "strike" and "gutter" with their bottom edge on the screen's bottom row and their
 // middle column at the bowler's position approachX; the ball leaves the hand at
 // (approachX + ReleaseX, 365 + ReleaseY). The figure is placed in its pictures so that the ball
-// of the last held approach picture lies exactly there, and the stance's shoes stand three rows
+// of the last held approach picture lies exactly there, and the stance's shoes stand two rows
 // above the bottom edge.
 #pragma once
 

@@ -221,8 +221,12 @@ BodyPose PoseFromValues(const std::array<double, kPoseValues>& v, bool holdsBall
   return p;
 }
 
-FigureModel BuildFigure(const BowlerStyle& s, const BodyPose& pose, bool face) {
+FigureModel BuildFigure(const BowlerStyle& s, const BodyPose& authored, bool face) {
   const double k = s.Size;
+  // Poses are written for a bowler of Size 1: heights grow with the bowler, steps stay as long.
+  BodyPose pose = authored;
+  pose.Pelvis.z *= k;
+  for (FootPose& foot : pose.Feet) foot.Ankle.z *= k;
   const TorsoFrame torso{pose.Pelvis, pose.Lean * kDeg, pose.Roll * kDeg, pose.Twist * kDeg};
   FigureModel out;
   Model& m = out.Shape;

@@ -150,20 +150,6 @@ View PinView(const AlleyStyle& style) {
   return v;
 }
 
-// Coverage of a floor shadow as two dark tones: a core and a softer rim.
-Image ShadowTones(const Image& coverage) {
-  Image out(coverage.Width, coverage.Height);
-  for (size_t i = 0; i < coverage.Pixels.size(); ++i) {
-    const int a = sprites::AlphaOf(coverage.Pixels[i]);
-    if (a >= 150) {
-      out.Pixels[i] = Rgb(16, 12, 20);
-    } else if (a >= 50) {
-      out.Pixels[i] = Rgb(58, 50, 58);
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 PinPictures RenderPins(const AlleyStyle& style) {
@@ -176,7 +162,7 @@ PinPictures RenderPins(const AlleyStyle& style) {
       Image img = RenderView(m, view);
       Finish(img);
       out.Pins.push_back(std::move(img));
-      out.Shadows.push_back(ShadowTones(RenderFloorShadow(m, view, view.Key.Towards)));
+      out.Shadows.push_back(ShadowPicture(RenderFloorShadow(m, view, view.Key.Towards)));
     }
   }
   return out;

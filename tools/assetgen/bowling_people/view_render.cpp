@@ -236,6 +236,17 @@ Image RenderFloorShadow(const Model& model, const View& view, Vec3 towardsLight)
   return Downsample(buf, view.Width, view.Height);
 }
 
+Image ShadowPicture(const Image& coverage) {
+  Image out(coverage.Width, coverage.Height);
+  for (int y = 0; y < coverage.Height; ++y) {
+    for (int x = 0; x < coverage.Width; ++x) {
+      const int a = sprites::AlphaOf(coverage.At(x, y));
+      if (a >= 150 || (a >= 40 && (x + y) % 2 == 0)) out.At(x, y) = sprites::Rgb(0, 0, 0);
+    }
+  }
+  return out;
+}
+
 void Finish(Image& image, int threshold) {
   sprites::Harden(image, threshold);
   sprites::Outline(image);

@@ -41,6 +41,10 @@ Image RenderView(const Model& model, const View& view);
 // The model's shadow on the floor (z = 0) cast away from `towardsLight`, as coverage (alpha)
 // in a colour-less picture.
 Image RenderFloorShadow(const Model& model, const View& view, Vec3 towardsLight);
+// A shadow for the program's blended drawing, from a coverage picture: one near-black colour
+// (blending anything lighter would brighten the dark pits and floors it falls on), solid where
+// covered well and on every other pixel along the soft edge, so the blended edge fades.
+Image ShadowPicture(const Image& coverage);
 // Hardens a soft rendering and gives it the sprites' dark outline.
 void Finish(Image& image, int threshold = 112);
 
