@@ -40,8 +40,12 @@ BodyPose Interpolate(const std::vector<Key>& keys, double t) {
   while (i + 2 < keys.size() && keys[i + 1].At <= t) ++i;
   const Key& k1 = keys[i];
   const Key& k2 = keys[std::min(i + 1, keys.size() - 1)];
-  const Key& k0 = keys[i == 0 ? 0 : i - 1];
-  const Key& k3 = keys[std::min(i + 2, keys.size() - 1)];
+  // The release is a break in the motion: the swing before it does not bend towards the
+  // follow-through after it.
+  const Key& before = keys[i == 0 ? 0 : i - 1];
+  const Key& after = keys[std::min(i + 2, keys.size() - 1)];
+  const Key& k0 = before.Pose.HoldsBall == k1.Pose.HoldsBall ? before : k1;
+  const Key& k3 = after.Pose.HoldsBall == k2.Pose.HoldsBall ? after : k2;
   if (t <= k1.At) return k1.Pose;
   if (t >= k2.At) return k2.Pose;
   const double u = (t - k1.At) / (k2.At - k1.At);
