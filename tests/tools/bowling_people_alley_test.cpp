@@ -65,7 +65,9 @@ TEST(BowlingPeopleAlleys, EveryFallStartsFromTheSameStandingPinAndEndsLying) {
       for (int row = 1; row < 12; ++row) {
         bool same = true;
         for (int y = 0; y < item.Height() && same; ++y) {
-          for (int x = 0; x < item.Width() && same; ++x) same = PixelAt(item, 0, x, y) == PixelAt(item, row * 16, x, y);
+          for (int x = 0; x < item.Width() && same; ++x) {
+            same = PixelAt(item, 0, x, y) == PixelAt(item, row * 16, x, y);
+          }
         }
         EXPECT_TRUE(same) << item_name << " row " << row;
       }

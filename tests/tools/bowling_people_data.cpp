@@ -12,7 +12,9 @@ namespace bowling_people_test {
 
 namespace {
 
-TPictureCollection& Cached(std::map<std::string, std::unique_ptr<TPictureCollection>>& cache, const std::string& name,
+using Cache = std::map<std::string, std::unique_ptr<TPictureCollection>>;
+
+TPictureCollection& Cached(Cache& cache, const std::string& name,
                            std::vector<TPictureItemData> (*make)(const std::string&)) {
   auto& entry = cache[name];
   if (!entry) {
@@ -26,12 +28,12 @@ TPictureCollection& Cached(std::map<std::string, std::unique_ptr<TPictureCollect
 }  // namespace
 
 TPictureCollection& BowlerAnis(const std::string& name) {
-  static std::map<std::string, std::unique_ptr<TPictureCollection>> cache;
+  static Cache cache;
   return Cached(cache, name, bowling_people::BowlerLibrary);
 }
 
 TPictureCollection& AlleyAnis(const std::string& name) {
-  static std::map<std::string, std::unique_ptr<TPictureCollection>> cache;
+  static Cache cache;
   return Cached(cache, name, bowling_people::AlleyLibrary);
 }
 
@@ -53,7 +55,9 @@ bool Drawn(const TPictureCollectionItem& item, int pattern, int x, int y) {
 
 int ColourDistance(uint32_t a, uint32_t b) {
   int d = 0;
-  for (int shift : {16, 8, 0}) d += std::abs(static_cast<int>((a >> shift) & 255) - static_cast<int>((b >> shift) & 255));
+  for (int shift : {16, 8, 0}) {
+    d += std::abs(static_cast<int>((a >> shift) & 255) - static_cast<int>((b >> shift) & 255));
+  }
   return d;
 }
 

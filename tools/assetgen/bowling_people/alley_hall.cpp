@@ -22,9 +22,8 @@ constexpr int kPlayerLaneNumber = 12;  // the number over the player's lane
 // A soft round glow of light.
 void Glow(cairo_t* cr, double x, double y, double radius, uint32_t rgb, double alpha) {
   cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, radius);
-  const double r = ((rgb >> 16) & 255) / 255.0, g = ((rgb >> 8) & 255) / 255.0, b = (rgb & 255) / 255.0;
-  cairo_pattern_add_color_stop_rgba(p, 0, r, g, b, alpha);
-  cairo_pattern_add_color_stop_rgba(p, 1, r, g, b, 0);
+  ColourStop(p, 0, rgb, alpha);
+  ColourStop(p, 1, rgb, 0);
   cairo_set_source(cr, p);
   cairo_arc(cr, x, y, radius, 0, 2 * kPi);
   cairo_fill(cr);
@@ -128,9 +127,9 @@ void SunsetMasking(cairo_t* cr, const AlleyStyle& s) {
   // Tall windows onto the evening sky, a low sun, then a slim masking unit.
   cairo_rectangle(cr, 0, 0, kScreenWidth, 44);
   cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, 44);
-  cairo_pattern_add_color_stop_rgb(sky, 0, 0.42, 0.30, 0.55);
-  cairo_pattern_add_color_stop_rgb(sky, 0.45, 0.95, 0.50, 0.35);
-  cairo_pattern_add_color_stop_rgb(sky, 1, 1.0, 0.80, 0.45);
+  ColourStop(sky, 0, 0x6B4C8C);
+  ColourStop(sky, 0.45, 0xF28059);
+  ColourStop(sky, 1, 0xFFCC73);
   cairo_set_source(cr, sky);
   cairo_fill(cr);
   cairo_pattern_destroy(sky);
@@ -140,7 +139,9 @@ void SunsetMasking(cairo_t* cr, const AlleyStyle& s) {
   cairo_fill(cr);
   // Far hills and trees against the sky.
   cairo_move_to(cr, 0, 44);
-  for (int x = 0; x <= kScreenWidth; x += 8) cairo_line_to(cr, x, 36 + 4 * std::sin(x * 0.023) + 2 * Hash(x, 3, 7));
+  for (int x = 0; x <= kScreenWidth; x += 8) {
+    cairo_line_to(cr, x, 36 + 4 * std::sin(x * 0.023) + 2 * Hash(x, 3, 7));
+  }
   cairo_line_to(cr, kScreenWidth, 44);
   cairo_close_path(cr);
   SetRgb(cr, 0x3A2030);
@@ -253,9 +254,8 @@ void PaintMood(cairo_t* cr, const AlleyStyle& s) {
     for (double u : {0.3, 0.7}) {
       LaneBand(cr, lane, u - 0.05, u + 0.05, yDeck, 330);
       cairo_pattern_t* p = cairo_pattern_create_linear(0, yDeck, 0, 330);
-      const double r = ((s.Glow >> 16) & 255) / 255.0, g = ((s.Glow >> 8) & 255) / 255.0, b = (s.Glow & 255) / 255.0;
-      cairo_pattern_add_color_stop_rgba(p, 0, r, g, b, s.Kind == Theme::Neon ? 0.35 : 0.28);
-      cairo_pattern_add_color_stop_rgba(p, 1, r, g, b, 0);
+      ColourStop(p, 0, s.Glow, s.Kind == Theme::Neon ? 0.35 : 0.28);
+      ColourStop(p, 1, s.Glow, 0);
       cairo_set_source(cr, p);
       cairo_fill(cr);
       cairo_pattern_destroy(p);
@@ -275,9 +275,8 @@ void PaintMood(cairo_t* cr, const AlleyStyle& s) {
         for (auto [u, c] : {std::pair{0.12, s.MaskTrim}, std::pair{0.88, s.Marks}}) {
           LaneBand(cr, lane, u - 0.02, u + 0.02, yDeck, 380);
           cairo_pattern_t* p = cairo_pattern_create_linear(0, yDeck, 0, 380);
-          const double r = ((c >> 16) & 255) / 255.0, g = ((c >> 8) & 255) / 255.0, b = (c & 255) / 255.0;
-          cairo_pattern_add_color_stop_rgba(p, 0, r, g, b, 0.5);
-          cairo_pattern_add_color_stop_rgba(p, 1, r, g, b, 0);
+          ColourStop(p, 0, c, 0.5);
+          ColourStop(p, 1, c, 0);
           cairo_set_source(cr, p);
           cairo_fill(cr);
           cairo_pattern_destroy(p);
@@ -294,8 +293,8 @@ void PaintMood(cairo_t* cr, const AlleyStyle& s) {
         cairo_line_to(cr, x - 330, 480);
         cairo_close_path(cr);
         cairo_pattern_t* p = cairo_pattern_create_linear(0, 44, 0, 480);
-        cairo_pattern_add_color_stop_rgba(p, 0, 1.0, 0.72, 0.36, 0.20);
-        cairo_pattern_add_color_stop_rgba(p, 1, 1.0, 0.60, 0.30, 0.04);
+        ColourStop(p, 0, 0xFFB85C, 0.20);
+        ColourStop(p, 1, 0xFF994C, 0.04);
         cairo_set_source(cr, p);
         cairo_fill(cr);
         cairo_pattern_destroy(p);
@@ -308,9 +307,10 @@ void PaintMood(cairo_t* cr, const AlleyStyle& s) {
   // Shade towards the screen's sides, where the hall falls away from the lamps.
   for (double side : {0.0, 1.0}) {
     cairo_rectangle(cr, side * (kScreenWidth - 150), kMaskBottom + 1, 150, kScreenHeight);
-    cairo_pattern_t* p = cairo_pattern_create_linear(side * kScreenWidth, 0, kScreenWidth / 2.0 + (side - 0.5) * 340, 0);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, s.Kind == Theme::Kids ? 0.15 : 0.35);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0, 0, 0, 0);
+    const double inner = kScreenWidth / 2.0 + (side - 0.5) * 340;
+    cairo_pattern_t* p = cairo_pattern_create_linear(side * kScreenWidth, 0, inner, 0);
+    ColourStop(p, 0, 0x000000, s.Kind == Theme::Kids ? 0.15 : 0.35);
+    ColourStop(p, 1, 0x000000, 0);
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);

@@ -21,7 +21,8 @@ void Vertical(cairo_t* cr, double y0, double y1, uint32_t top, uint32_t bottom) 
 
 // Boards between rows y0 and y1 from u0 to u1: tone per board, seams and grain along them.
 void Boards(cairo_t* cr, int lane, double u0, double u1, double y0, double y1, int salt, double contrast) {
-  const int first = static_cast<int>(std::floor(u0 * kBoards)), last = static_cast<int>(std::ceil(u1 * kBoards));
+  const int first = static_cast<int>(std::floor(u0 * kBoards));
+  const int last = static_cast<int>(std::ceil(u1 * kBoards));
   for (int b = first; b < last; ++b) {
     const double a = std::max(u0, static_cast<double>(b) / kBoards), e = std::min(u1, (b + 1.0) / kBoards);
     const double tone = Hash(b, lane, salt) - 0.5;
@@ -135,17 +136,21 @@ void LaneBand(cairo_t* cr, int lane, double u0, double u1, double yTop, double y
   cairo_close_path(cr);
 }
 
+void ColourStop(cairo_pattern_t* pattern, double at, uint32_t rgb, double alpha) {
+  cairo_pattern_add_color_stop_rgba(pattern, at, ((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0,
+                                    (rgb & 255) / 255.0, alpha);
+}
+
 void SetGradient(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t a, uint32_t b) {
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
-  for (auto [at, c] : {std::pair{0.0, a}, std::pair{1.0, b}}) {
-    cairo_pattern_add_color_stop_rgb(p, at, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0);
-  }
+  ColourStop(p, 0, a);
+  ColourStop(p, 1, b);
   cairo_set_source(cr, p);
   cairo_pattern_destroy(p);
 }
 
 uint32_t ScaleRgb(uint32_t rgb, double f) {
-  auto ch = [f](int v) { return static_cast<uint32_t>(std::clamp(static_cast<int>(std::lround(v * f)), 0, 255)); };
+  auto ch = [f](uint32_t v) { return static_cast<uint32_t>(std::clamp(std::lround(v * f), 0L, 255L)); };
   return (ch((rgb >> 16) & 255) << 16) | (ch((rgb >> 8) & 255) << 8) | ch(rgb & 255);
 }
 
@@ -203,7 +208,8 @@ void PaintApproach(cairo_t* cr, const AlleyStyle& s) {
   Vertical(cr, y0, y1, ScaleRgb(s.ApproachWood, 0.92), s.ApproachWood);
   cairo_fill(cr);
   // The approach's boards run on from the lanes' across the whole floor.
-  const double from = (0 - LeftEdgeX(y1)) / LaneWidthAt(y1), to = (kScreenWidth - LeftEdgeX(y1)) / LaneWidthAt(y1);
+  const double from = (0 - LeftEdgeX(y1)) / LaneWidthAt(y1);
+  const double to = (kScreenWidth - LeftEdgeX(y1)) / LaneWidthAt(y1);
   Boards(cr, 0, std::floor(from), std::ceil(to), y0, y1, 23, s.Kind == Theme::Neon ? 0.6 : 0.9);
   // Approach dots just behind the foul line and a row further back.
   for (double feet : {-0.7, -8.0}) {
@@ -222,7 +228,9 @@ void PaintBumpers(cairo_t* cr, const AlleyStyle& s) {
   constexpr int kSegments = 14;
   for (double side : {-1.0, 1.0}) {
     // The rail's inner face lies on the line the program bounces the ball off.
-    auto inner = [side](double y) { return side < 0 ? LeftEdgeX(y) + kBumperInset : RightEdgeX(y) - kBumperInset; };
+    auto inner = [side](double y) {
+      return side < 0 ? LeftEdgeX(y) + kBumperInset : RightEdgeX(y) - kBumperInset;
+    };
     auto outer = [side](double y) { return LaneX(side < 0 ? -kGutterWidth * 0.6 : 1 + kGutterWidth * 0.6, y); };
     for (int i = 0; i < kSegments; ++i) {
       // Striped padding, segments of equal length along the lane.
@@ -236,12 +244,9 @@ void PaintBumpers(cairo_t* cr, const AlleyStyle& s) {
       cairo_close_path(cr);
       const uint32_t c = i % 2 == 0 ? s.BumperA : s.BumperB;
       cairo_pattern_t* p = cairo_pattern_create_linear(inner(ya), 0, outer(ya), 0);
-      auto stop = [p](double at, uint32_t col) {
-        cairo_pattern_add_color_stop_rgb(p, at, ((col >> 16) & 255) / 255.0, ((col >> 8) & 255) / 255.0, (col & 255) / 255.0);
-      };
-      stop(0, ScaleRgb(c, 0.8));
-      stop(0.25, ScaleRgb(c, 1.15));
-      stop(1, ScaleRgb(c, 0.6));
+      ColourStop(p, 0, ScaleRgb(c, 0.8));
+      ColourStop(p, 0.25, ScaleRgb(c, 1.15));
+      ColourStop(p, 1, ScaleRgb(c, 0.6));
       cairo_set_source(cr, p);
       cairo_pattern_destroy(p);
       cairo_fill(cr);

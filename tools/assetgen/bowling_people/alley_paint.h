@@ -22,6 +22,8 @@ constexpr int kFirstLane = -2, kLastLane = 2;
 
 // Sets the source colour from 0xRRGGBB and alpha 0..1.
 void SetRgb(cairo_t* cr, uint32_t rgb, double alpha = 1.0);
+// Adds a stop of colour 0xRRGGBB with alpha 0..1 to a cairo gradient.
+void ColourStop(cairo_pattern_t* pattern, double at, uint32_t rgb, double alpha = 1.0);
 // Sets a linear gradient from colour a at (x0, y0) to b at (x1, y1) as the source.
 void SetGradient(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t a, uint32_t b);
 // The 0xRRGGBB colour with its channels multiplied by f (clamped).

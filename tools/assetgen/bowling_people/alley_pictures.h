@@ -23,6 +23,8 @@ namespace bowling_people {
 constexpr int kUnderWidth = 178, kUnderHeight = 72;
 constexpr int kPitBallBottom = 78 + 28;
 constexpr int kOverWidth = 178, kOverHeight = kMaskBottom + 1;
+// The masking unit's lower edge lies over the top rows of the pit the program darkens.
+static_assert(kOverHeight > kPitTop);
 
 struct AlleyPictures {
   Image Hall;   // 640 x 480, opaque, at most 255 colours

@@ -115,8 +115,6 @@ BowlerPictures RenderBowler(const BowlerStyle& style) {
   view.Height = height;
   view.OriginX = halfWidth + shiftX;
   view.OriginY = height - kReleaseBase + out.ReleaseY - by;
-  out.ReleaseCentreX = halfWidth + style.ReleaseX;
-  out.ReleaseCentreY = height - kReleaseBase + out.ReleaseY;
 
   auto render = [&view](const std::vector<FigureModel>& set, std::vector<Image>& images) {
     for (const FigureModel& f : set) {

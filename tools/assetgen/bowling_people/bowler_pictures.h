@@ -26,7 +26,6 @@ struct BowlerPictures {
   int ReleaseX = 0, ReleaseY = 0;  // "info" SkipWidth, SkipHeight
   std::vector<Image> Ball;      // "ball": the rolling ball
   Image BallShadow;             // "ballshadow"
-  double ReleaseCentreX = 0, ReleaseCentreY = 0;  // the held ball's middle in picture 62
 };
 
 // Renders every picture of the bowler.

@@ -19,7 +19,7 @@ constexpr double kDeg = kPi / 180;
 uint32_t Opaque(uint32_t rgb) { return rgb | 0xFF000000u; }
 
 // Body measures of a bowler of Size 1; everything scales with the style's Size.
-constexpr double kThigh = 38, kShin = 37, kAnkle = 5;
+constexpr double kThigh = 38, kShin = 37;
 constexpr double kUpperArm = 27, kForearm = 24;
 constexpr double kShoulderZ = 42, kNeckZ = 46, kHeadZ = 56;
 
@@ -68,7 +68,8 @@ void AddFace(Model& m, const BowlerStyle& s, double k, Vec3 c, Vec3 r) {
     AddEllipsoid(m, eye + Vec3{0, 0.1 * k, 2.2 * k}, Vec3{1.9, 0.7, 0.5} * k,
                  s.Hair == HairCut::Bald ? Rgb(150, 150, 146) : hair, 0.1, 8, 4);
   }
-  AddEllipsoid(m, c + Vec3{0, -r.y * 1.0, -1.6 * k}, Vec3{1.2, 1.4, 1.8} * k, Opaque(sprites::Shade(skin, 0.94)), 0.2, 8, 5);
+  const uint32_t nose = Opaque(sprites::Shade(skin, 0.94));
+  AddEllipsoid(m, c + Vec3{0, -r.y * 1.0, -1.6 * k}, Vec3{1.2, 1.4, 1.8} * k, nose, 0.2, 8, 5);
   AddEllipsoid(m, c + Vec3{0, -r.y * 0.84, -5.2 * k}, Vec3{2.6, 0.8, 0.8} * k, Rgb(150, 50, 50), 0.2, 10, 4);
   if (s.Hair == HairCut::Bald) {
     // Oskar's grey moustache.
@@ -83,8 +84,9 @@ void AddHead(Model& m, const BowlerStyle& s, double k, bool face) {
   const Vec3 r = Vec3{8, 9, 10.5} * (k * headScale);
   AddEllipsoid(m, c, r, skin, 0.25, 14, 9);
   if (face) AddFace(m, s, k, c, r);
+  const uint32_t ear = Opaque(sprites::Shade(skin, 0.92));
   for (double side : {-1.0, 1.0}) {
-    AddEllipsoid(m, c + Vec3{side * r.x, 1 * k, 0}, Vec3{1.6, 2.4, 3.2} * k, Opaque(sprites::Shade(skin, 0.92)), 0.1, 8, 5);
+    AddEllipsoid(m, c + Vec3{side * r.x, 1 * k, 0}, Vec3{1.6, 2.4, 3.2} * k, ear, 0.1, 8, 5);
   }
   switch (s.Hair) {
     case HairCut::Short:

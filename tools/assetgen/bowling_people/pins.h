@@ -14,7 +14,6 @@
 namespace bowling_people {
 
 constexpr int kPinRows = 12;
-constexpr int kBallHitRows = 8;
 constexpr int kPinFrames = 16;
 constexpr int kPinWidth = 72, kPinHeight = 40;
 
