@@ -101,11 +101,12 @@ std::vector<TPictureItemData> AlleyImages(const TFixture& fixture) {
           Strip("pinshadow", 12, 30, 192, 0x101010), Single("under", 178, 20, 0x806040), over};
 }
 
-// Frame i lights lamp column i (and frame 0 lights nothing).
-std::vector<TPictureItemData> Show(int frames) {
+// Frame i lights lamp column i (and frame 0 lights nothing). Frames are named after their show
+// ("intro-0", ...), which the program ignores but tests read.
+std::vector<TPictureItemData> Show(const std::string& name, int frames) {
   std::vector<TPictureItemData> items;
   for (int i = 0; i < frames; ++i) {
-    TPictureItemData frame = Single("frame" + std::to_string(i), 81, 30, 0);
+    TPictureItemData frame = Single(name + "-" + std::to_string(i), 81, 30, 0);
     frame.Transparent = false;
     for (int y = 0; y < 30 && i > 0; ++y) frame.Picture.Pixels[static_cast<size_t>(y) * 81 + i] = 0xFFFFFF;
     items.push_back(std::move(frame));
@@ -145,7 +146,7 @@ void WriteProgramFolder(const std::string& folder, const TFixture& fixture) {
   fs::create_directories(root / "leds");
   for (const char* show : {"intro", "credits", "gameover", "wingame", "winall", "strike1", "strike2", "strike3",
                            "spare1", "spare2", "spare3", "gutter1", "gutter2", "gutter3"}) {
-    WritePictureLibrary((root / "leds" / (std::string(show) + ".led")).string(), Show(fixture.ledFrames));
+    WritePictureLibrary((root / "leds" / (std::string(show) + ".led")).string(), Show(show, fixture.ledFrames));
   }
 }
 

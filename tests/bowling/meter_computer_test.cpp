@@ -89,7 +89,9 @@ TEST(Meter, SpeedNeverBelowTwo) {
     match.meter = at;
     PowerPress(match);
     EXPECT_GE(match.ballSpeed, 2.0f);
-    if (at <= 36) EXPECT_EQ(match.ballSpeed, 2.0f);
+    if (at <= 36) {
+      EXPECT_EQ(match.ballSpeed, 2.0f);
+    }
   }
 }
 

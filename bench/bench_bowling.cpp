@@ -1,0 +1,254 @@
+// The bowling program's costs beside a memcpy of one 640 x 480 x 2 frame, measured in one run:
+//   - one tick of play with Soft Shadows on, two score rows shown, the ball and four pins moving,
+//     drawing and the flip included (target: at most 5 x the memcpy), and the same tick without drawing;
+//   - one tick of a full-screen LED show: 2,430 lamp sprites and a flip (target: at most 8 x);
+//   - whole computer-against-computer matches simulated without drawing (target: at least 200 a
+//     second on one core).
+// Needs the generated program folder (bin/bowling beside the build's bench folder).
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "bowling/bowling_devices.h"
+#include "bowling/bowling_host.h"
+#include "bowling/bowling_play.h"
+#include "bowling/bowling_state.h"
+#include "bowling/led_sign.h"
+#include "bowling/match_simulator.h"
+#include "bowling/scoring.h"
+#include "media/program_paths.h"
+#include "media/surface.h"
+
+namespace {
+
+class TBenchHost : public THost {
+ public:
+  void SetDisplaySurface(const TDirectDrawSurface*) override {}
+  void Present(bool) override {}
+  uint32_t Clock() override { return 0; }
+  void Sleep(uint32_t) override {}
+  TPoint CursorPos() override { return {500, 200}; }
+  void SetCursor(TCursorShape) override {}
+  void SetAudioSource(TAudioSource*) override {}
+  int AudioRate() const override { return 0; }
+  void ProcessMessages() override {}
+  void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+  bool OpenFileDialog(TFileDialog&) override { return false; }
+  bool SaveFileDialog(TFileDialog&) override { return false; }
+};
+
+class TBenchBowlingHost : public TBowlingHost {
+ public:
+  bool SoundOn() const override { return false; }
+  bool CrowdReactions() const override { return false; }
+  bool SoftShadows() const override { return true; }
+  bool FastRefresh() const override { return false; }
+  int Animations() const override { return 0; }
+  int TournamentGames() const override { return 3; }
+  void cleanup() override {}
+  void EndProgram() override {}
+};
+
+std::string DataFolder() {
+  const std::filesystem::path folder = std::filesystem::path(ExecutableFolder()) / ".." / "bin" / "bowling";
+  return std::filesystem::exists(folder / "graphics.dxg") ? folder.string() : std::string();
+}
+
+// The program's components with Vekt bowling on Tradtional against Marla, the ball among the pins.
+struct TBusyLane {
+  TBenchHost host;
+  TApplication app{host};
+  TBenchBowlingHost bowlingHost;
+  TProgramPaths paths;
+  TRandom random{1};
+  TDXDraw DXDraw{&app};
+  TDXSound DXSound{&app};
+  TDXImageList graphics{&DXDraw}, LedList{&DXDraw}, alley{&DXDraw}, bowler{&DXDraw};
+  TDXWaveList music{&DXSound}, DXWaveList{&DXSound}, noise{&DXSound}, speech{&DXSound};
+  TDXTimer DXTimer{app, false}, IntroTimer{app, false}, LEDTimer{app, false}, goverTimer{app, false};
+  TBowlingState state;
+  TBowlingDevices devices{app,    DXDraw,  graphics, LedList,    alley,    bowler,     music,  DXWaveList, noise,
+                          speech, DXSound, DXTimer,  IntroTimer, LEDTimer, goverTimer, random, paths};
+  TLedSign sign{state, devices, bowlingHost};
+  TBowlingPlay play{state, devices, bowlingHost, sign};
+  TBowlingState busy;
+
+  explicit TBusyLane(const std::string& folder) : paths(folder) {
+    DXDraw.Initialize();
+    graphics.Items.ReadFromFile(paths.Find("graphics.dxg"));
+    alley.Items.ReadFromFile(paths.Find("alleys\\Tradtional\\anis.dxg"));
+    TFrontState& front = state.front;
+    TMatchState& match = state.match;
+    front.programFolder = paths.Folder();
+    front.alleyName = "Tradtional";
+    front.playerCount = 2;
+    front.currentPlayer = 1;
+    match.players[1].bowlerName = "Vekt";
+    match.players[2].bowlerName = "Marla";
+    for (int n = 1; n <= 2; ++n) {
+      match.players[n].approachX = 320;
+      ClearSheet(match.players[n]);
+    }
+    match.frame = 1;
+    play.setup();
+    match.players[1].frameStarted[1] = match.players[2].frameStarted[1] = true;
+    // Four frames bowled by each, both rows shown; the ball rolling into the pins, four knocked.
+    for (int n = 1; n <= 2; ++n) {
+      TPlayer& p = match.players[n];
+      for (int k = 1; k <= 4; ++k) {
+        p.frameStarted[k] = p.firstThrown[k] = p.secondThrown[k] = true;
+        p.firstBall[k] = 7;
+        p.secondBall[k] = 2;
+      }
+      p.frameStarted[5] = true;
+    }
+    match.frame = 5;
+    match.showAllScores = true;
+    match.aiming = false;
+    match.rolling = true;
+    match.power = 60;
+    match.accuracy = 96;
+    match.ballSpeed = 3.3f;
+    match.ballX = 322;
+    match.ballY = 170;
+    match.ballWeight = 1;
+    for (int n : {1, 2, 3, 5}) {
+      TPin& pin = match.pins[n];
+      pin.standing = false;
+      pin.moving = true;
+      pin.fallRow = n % 8;
+      pin.fallFrame = 12;
+      pin.vx = n % 2 ? 1.5f : -1.5f;
+      pin.vy = -2;
+    }
+    busy = state;
+  }
+};
+
+void BM_PlayTickDrawn(benchmark::State& state) {
+  const std::string folder = DataFolder();
+  if (folder.empty()) {
+    state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
+    return;
+  }
+  TBusyLane lane(folder);
+  for (auto _ : state) {
+    state.PauseTiming();
+    lane.state = lane.busy;
+    state.ResumeTiming();
+    lane.play.Step(1, true);
+    benchmark::DoNotOptimize(lane.DXDraw.Primary()->Bits());
+  }
+}
+BENCHMARK(BM_PlayTickDrawn)->Unit(benchmark::kMicrosecond);
+
+void BM_PlayTickUndrawn(benchmark::State& state) {
+  const std::string folder = DataFolder();
+  if (folder.empty()) {
+    state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
+    return;
+  }
+  TBusyLane lane(folder);
+  for (auto _ : state) {
+    state.PauseTiming();
+    lane.state = lane.busy;
+    state.ResumeTiming();
+    lane.play.Step(1, false);
+    benchmark::DoNotOptimize(lane.state.match.ballY);
+  }
+}
+BENCHMARK(BM_PlayTickUndrawn)->Unit(benchmark::kMicrosecond);
+
+void BM_LedShowTick(benchmark::State& state) {
+  const std::string folder = DataFolder();
+  if (folder.empty()) {
+    state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
+    return;
+  }
+  TBusyLane lane(folder);
+  lane.sign.Load("intro");
+  lane.sign.Start(lane.goverTimer);
+  for (auto _ : state) {
+    lane.sign.goverTimerTimer(1);
+    benchmark::DoNotOptimize(lane.DXDraw.Primary()->Bits());
+  }
+}
+BENCHMARK(BM_LedShowTick)->Unit(benchmark::kMicrosecond);
+
+void BM_SimulatedMatch(benchmark::State& state) {
+  const std::string folder = DataFolder();
+  if (folder.empty()) {
+    state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
+    return;
+  }
+  TMatchSimulator simulator(folder);
+  simulator.Seed(7);
+  int64_t ticks = 0;
+  for (auto _ : state) ticks += simulator.Play("Vekt", "Oskar", 4, "Tradtional").ticks;
+  state.counters["matches/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["ticks/match"] = static_cast<double>(ticks) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_SimulatedMatch)->Unit(benchmark::kMillisecond);
+
+void BM_MemcpyFrame(benchmark::State& state) {
+  std::vector<uint16_t> source(640 * 480, 0x1234);
+  std::vector<uint16_t> dest(640 * 480);
+  for (auto _ : state) {
+    std::memcpy(dest.data(), source.data(), source.size() * 2);
+    benchmark::DoNotOptimize(dest.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(state.iterations() * 640 * 480 * 2);
+}
+BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
+
+// Prints each measurement beside the memcpy measured in the same run.
+class TRatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean") continue;
+      const std::string name = run.benchmark_name();
+      times_[name.substr(0, name.find('/'))] = run.GetAdjustedRealTime() * Scale(run.time_unit);
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    const double copy = times_["BM_MemcpyFrame"];
+    if (copy <= 0) return;
+    const auto ratio = [&](const char* name) { return times_[name] / copy; };
+    std::printf("\nplay tick, drawn     = %6.1f x one frame memcpy (target: at most 5 x)\n", ratio("BM_PlayTickDrawn"));
+    std::printf("play tick, not drawn = %6.2f x one frame memcpy\n", ratio("BM_PlayTickUndrawn"));
+    std::printf("LED show tick        = %6.1f x one frame memcpy (target: at most 8 x)\n", ratio("BM_LedShowTick"));
+    if (times_["BM_SimulatedMatch"] > 0) {
+      std::printf("simulated matches    = %6.0f a second on one core (target: at least 200)\n",
+                  1.0 / times_["BM_SimulatedMatch"]);
+    }
+  }
+
+ private:
+  static double Scale(benchmark::TimeUnit unit) {
+    switch (unit) {
+      case benchmark::kNanosecond: return 1e-9;
+      case benchmark::kMicrosecond: return 1e-6;
+      case benchmark::kMillisecond: return 1e-3;
+      default: return 1.0;
+    }
+  }
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  TRatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

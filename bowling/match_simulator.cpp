@@ -1,0 +1,160 @@
+#include "bowling/match_simulator.h"
+
+#include <map>
+
+#include "bowling/ball.h"
+#include "bowling/bowling_devices.h"
+#include "bowling/bowling_host.h"
+#include "bowling/bowling_play.h"
+#include "bowling/data_names.h"
+#include "bowling/led_sign.h"
+#include "bowling/scoring.h"
+#include "media/errors.h"
+#include "media/iso_math.h"
+#include "media/picture_collection.h"
+
+namespace {
+
+// No window, no clock, no sound: ticks are driven by the simulator itself.
+class TNoHost : public THost {
+ public:
+  void SetDisplaySurface(const TDirectDrawSurface*) override {}
+  void Present(bool) override {}
+  uint32_t Clock() override { return 0; }
+  void Sleep(uint32_t) override {}
+  TPoint CursorPos() override { return {320, 240}; }
+  void SetCursor(TCursorShape) override {}
+  void SetAudioSource(TAudioSource*) override {}
+  int AudioRate() const override { return 0; }
+  void ProcessMessages() override {}
+  void ShowMessage(const std::string&) override {}
+  bool OpenFileDialog(TFileDialog&) override { return false; }
+  bool SaveFileDialog(TFileDialog&) override { return false; }
+};
+
+// Options of a silent match without shows; each library file is read once.
+class TQuietHost : public TBowlingHost {
+ public:
+  bool SoundOn() const override { return false; }
+  bool CrowdReactions() const override { return false; }
+  bool SoftShadows() const override { return false; }
+  bool FastRefresh() const override { return false; }
+  int Animations() const override { return 0; }
+  int TournamentGames() const override { return 0; }
+  void cleanup() override {}
+  void EndProgram() override {}
+  void LoadLibrary(TPictureCollection& library, const std::string& path) override {
+    auto& loaded = cache_[path];
+    if (!loaded) {
+      loaded = std::make_unique<TPictureCollection>();
+      loaded->ReadFromFile(path);
+    }
+    // The play library only needs what play reads without a display: the release offsets.
+    if (loadedPath_[&library] == path) return;
+    library.ReadFromFile(path);
+    loadedPath_[&library] = path;
+  }
+
+ private:
+  std::map<std::string, std::unique_ptr<TPictureCollection>> cache_;
+  std::map<TPictureCollection*, std::string> loadedPath_;
+};
+
+// A match is over long before this: about 40 balls of a few hundred ticks each.
+constexpr int64_t kMaxTicks = 1000000;
+
+}  // namespace
+
+struct TMatchSimulator::TRig {
+  explicit TRig(const std::string& folder) : paths(folder) { state.front.programFolder = paths.Folder(); }
+
+  TNoHost host;
+  TApplication app{host};
+  TQuietHost quiet;
+  TProgramPaths paths;
+  TRandom random;
+  TDXDraw DXDraw{&app};
+  TDXSound DXSound{&app};
+  TDXImageList graphics{&DXDraw}, LedList{&DXDraw}, alley{&DXDraw}, bowler{&DXDraw};
+  TDXWaveList music{&DXSound}, DXWaveList{&DXSound}, noise{&DXSound}, speech{&DXSound};
+  TDXTimer DXTimer{app, false}, IntroTimer{app, false}, LEDTimer{app, false}, goverTimer{app, false};
+  TBowlingState state;
+  TBowlingDevices devices{app,    DXDraw,     graphics, LedList, alley,  bowler,     music,  DXWaveList, noise,
+                          speech, DXSound, DXTimer,  IntroTimer, LEDTimer, goverTimer, random, paths};
+  TLedSign sign{state, devices, quiet};
+  TBowlingPlay play{state, devices, quiet, sign};
+};
+
+TMatchSimulator::TMatchSimulator(const std::string& programFolder) : rig_(std::make_unique<TRig>(programFolder)) {}
+
+TMatchSimulator::~TMatchSimulator() = default;
+
+void TMatchSimulator::Seed(uint64_t seed) { rig_->random.Seed(seed); }
+
+namespace {
+
+// A ball reaching the pins outside the lane's edges is in a gutter.
+bool InGutter(const TMatchState& match, bool bumperAlley) {
+  if (bumperAlley) return false;
+  const int32_t x = Round(match.ballX);
+  const int32_t y = Round(match.ballY);
+  return LineSide(212, 407, 253, 96, x, y) < 0 || LineSide(423, 407, 382, 96, x, y) > 0;
+}
+
+}  // namespace
+
+TMatchResult TMatchSimulator::Play(const std::string& firstBowler, const std::string& secondBowler, int level,
+                                   const std::string& alleyName) {
+  TBowlingState& state = rig_->state;
+  TFrontState& front = state.front;
+  TMatchState& match = state.match;
+  front.playerCount = 2;
+  front.alleyName = alleyName;
+  front.bumperAlley = IsBumperAlley(alleyName);
+  front.tournamentMode = false;
+  for (int n = 1; n <= 4; ++n) {
+    TPlayer& player = match.players[n];
+    player.computer = n <= 2;
+    player.finished = n > 2;
+    player.level = static_cast<uint8_t>(level);
+    player.approachX = 320;
+    ClearSheet(player);
+  }
+  match.players[1].bowlerName = firstBowler;
+  match.players[2].bowlerName = secondBowler;
+  match.frame = 1;
+  front.currentPlayer = 1;
+  match.matchComplete = false;
+  match.cpuRelease = false;
+  rig_->play.setup();
+  match.players[1].frameStarted[1] = match.players[2].frameStarted[1] = true;
+
+  TMatchResult result;
+  result.players[0].bowler = firstBowler;
+  result.players[1].bowler = secondBowler;
+  bool judged = false;  // the rolling ball's gutter has been judged
+  while (!match.matchComplete) {
+    if (++result.ticks > kMaxTicks) throw Exception("A simulated match did not end.");
+    const int bowling = front.currentPlayer;
+    const bool wasRolling = match.rolling;
+    if (match.rolling && !judged && match.ballY <= 96) {
+      judged = true;
+      if (InGutter(match, front.bumperAlley)) ++result.players[static_cast<size_t>(bowling - 1)].gutterBalls;
+    }
+    rig_->play.Step(1, false);
+    if (wasRolling && !match.rolling) {
+      ++result.players[static_cast<size_t>(bowling - 1)].balls;
+      judged = false;
+    }
+  }
+  for (int n = 1; n <= 2; ++n) {
+    const TPlayer& player = match.players[n];
+    TGameResult& game = result.players[static_cast<size_t>(n - 1)];
+    game.score = player.frameTotal[10];
+    for (int frame = 1; frame <= 10; ++frame) {
+      game.strikes += player.strike[frame] ? 1 : 0;
+      game.spares += player.spare[frame] ? 1 : 0;
+    }
+  }
+  return result;
+}
