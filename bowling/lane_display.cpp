@@ -85,11 +85,13 @@ void TLaneDisplay::DrawPins(TDirectDrawSurface& surface, bool inPit) {
   }
   // Back to front: rows further up the lane first; within a row pin 10 before pin 1. Pins whose
   // base lies off the deck rows (swept pins) are not drawn.
+  int32_t rows[11];
+  for (int n = 1; n <= 10; ++n) rows[n] = Round(match.pins[n].y);
   for (int row = 0; row <= 152; ++row) {
     for (int n = 10; n >= 1; --n) {
       const TPin& pin = match.pins[n];
-      if (pin.inPit || Round(pin.y) != row) continue;
-      image.Draw(surface, Round(pin.x) - w / 2, Round(pin.y) - h, PinPattern(pin));
+      if (pin.inPit || rows[n] != row) continue;
+      image.Draw(surface, Round(pin.x) - w / 2, row - h, PinPattern(pin));
     }
   }
 }

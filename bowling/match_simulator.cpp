@@ -32,7 +32,9 @@ class TNoHost : public THost {
   bool SaveFileDialog(TFileDialog&) override { return false; }
 };
 
-// Options of a silent match without shows; each library file is read once.
+// Options of a silent match without shows. Without a display, play reads nothing of a bowler's
+// library but its "info" picture's numbers, so each file is read once and every later turn gets a
+// library of just that item.
 class TQuietHost : public TBowlingHost {
  public:
   bool SoundOn() const override { return false; }
@@ -44,20 +46,27 @@ class TQuietHost : public TBowlingHost {
   void cleanup() override {}
   void EndProgram() override {}
   void LoadLibrary(TPictureCollection& library, const std::string& path) override {
-    auto& loaded = cache_[path];
-    if (!loaded) {
-      loaded = std::make_unique<TPictureCollection>();
-      loaded->ReadFromFile(path);
+    auto known = info_.find(path);
+    if (known == info_.end()) {
+      TPictureCollection whole;
+      whole.ReadFromFile(path);
+      const TPictureCollectionItem& info = whole.Find("info");
+      known = info_.emplace(path, TInfo{info.PatternWidth, info.PatternHeight, info.SkipWidth, info.SkipHeight}).first;
     }
-    // The play library only needs what play reads without a display: the release offsets.
-    if (loadedPath_[&library] == path) return;
-    library.ReadFromFile(path);
-    loadedPath_[&library] = path;
+    library.Clear();
+    TPictureCollectionItem& info = library.Add();
+    info.SetName("info");
+    info.PatternWidth = known->second.patternWidth;
+    info.PatternHeight = known->second.patternHeight;
+    info.SkipWidth = known->second.skipWidth;
+    info.SkipHeight = known->second.skipHeight;
   }
 
  private:
-  std::map<std::string, std::unique_ptr<TPictureCollection>> cache_;
-  std::map<TPictureCollection*, std::string> loadedPath_;
+  struct TInfo {
+    int32_t patternWidth, patternHeight, skipWidth, skipHeight;
+  };
+  std::map<std::string, TInfo> info_;
 };
 
 // A match is over long before this: about 40 balls of a few hundred ticks each.

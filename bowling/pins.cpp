@@ -22,6 +22,28 @@ constexpr TRackPlace kRack[11] = {{0, 0},  {0, 0},  {1, -1}, {1, 1}, {2, -1}, {2
 
 float Friction(float v, float step) { return v < 0 ? v + step : v - step; }
 
+// IsoDistance(...) <= reach without the square root: the distance sqrt(s) of a whole s = dx^2 +
+// (2 dy)^2 rounds to at most reach exactly when s <= reach^2 + reach, since sqrt(s) never lies on
+// the half between two whole numbers.
+bool WithinReach(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t reach) {
+  if (reach < 0) return false;
+  const int64_t dx = static_cast<int64_t>(x1) - x2;
+  const int64_t dy = 2 * (static_cast<int64_t>(y1) - y2);
+  return dx * dx + dy * dy <= static_cast<int64_t>(reach) * reach + reach;
+}
+
+// The pins' base points rounded once per pass: nothing moves during a pass of hits.
+struct TRoundedPins {
+  explicit TRoundedPins(const TMatchState& match) {
+    for (int n = 1; n <= 10; ++n) {
+      x[n] = Round(match.pins[n].x);
+      y[n] = Round(match.pins[n].y);
+    }
+  }
+  int32_t x[11] = {};
+  int32_t y[11] = {};
+};
+
 }  // namespace
 
 void RackPins(TMatchState& match) {
@@ -78,12 +100,12 @@ void MovePins(TMatchState& match) {
 int BallHitsPins(TMatchState& match, TRandom& random) {
   const int32_t ballX = Round(match.ballX);
   const int32_t ballY = Round(match.ballY);
+  const TRoundedPins at(match);
   int firstContact = 0;
   for (int n = 10; n >= 1; --n) {
     TPin& pin = match.pins[n];
-    const int32_t d = IsoDistance(ballX, ballY + 30, Round(pin.x), Round(pin.y));
-    if (d > 2 * match.ballWeight + 18 || !pin.standing) continue;
-    const int a = DirectionTo(Round(pin.x), Round(pin.y), ballX, ballY);
+    if (!pin.standing || !WithinReach(ballX, ballY + 30, at.x[n], at.y[n], 2 * match.ballWeight + 18)) continue;
+    const int a = DirectionTo(at.x[n], at.y[n], ballX, ballY);
     pin.vx = static_cast<float>(StepCos(a) * (random.Random(80) / 10.0 + 2));
     pin.vy = static_cast<float>(random.Random(20) / 20.0 - 2 - 2 * std::fabs(StepSin(a)));
     pin.fallRow = random.Random(8);
@@ -99,17 +121,13 @@ int BallHitsPins(TMatchState& match, TRandom& random) {
 
 void PinsHitPins(TMatchState& match, TRandom& random) {
   const int32_t reach = match.ballWeight + 9;
+  const TRoundedPins at(match);
   for (int j = 10; j >= 1; --j) {
     const TPin& striker = match.pins[j];
-    const int32_t xj = Round(striker.x);
-    const int32_t yj = Round(striker.y);
     for (int i = 10; i >= 1; --i) {
       TPin& pin = match.pins[i];
-      if (i == j || pin.moving) continue;
-      const int32_t xi = Round(pin.x);
-      const int32_t yi = Round(pin.y);
-      if (IsoDistance(xj, yj, xi, yi) > reach) continue;
-      const int a = DirectionTo(xi, yi, xj, yj);
+      if (i == j || pin.moving || !WithinReach(at.x[j], at.y[j], at.x[i], at.y[i], reach)) continue;
+      const int a = DirectionTo(at.x[i], at.y[i], at.x[j], at.y[j]);
       pin.vx = static_cast<float>(StepCos(a) * (random.Random(30) / 10.0 + 1));
       if (pin.vx > 0) pin.vx = striker.vx;
       pin.vy = static_cast<float>((random.Random(20) / 20.0 - 2) * std::fabs(StepSin(a)) - 0.5);

@@ -221,4 +221,26 @@ TEST(Ball, GuttersBumpersAndWalls) {
   }
 }
 
+// The walls as the plainest loop would apply them, one tested pixel at a time.
+float WalkedByPixels(float x, float y, int b) {
+  const auto round = [](float v) { return static_cast<int32_t>(std::nearbyint(v)); };
+  while (LineSide(210 + b, 407, 255 + b, 96, round(x), round(y)) < 0) x += 1;
+  while (LineSide(425 - b, 407, 385 - b, 96, round(x), round(y)) > 0) x -= 1;
+  return x;
+}
+
+TEST(Ball, TheWallsGiveWhatPixelByPixelTestingGives) {
+  TRandom random(12);
+  for (int i = 0; i < 20000; ++i) {
+    TMatchState match;
+    // Everywhere from the foul line to far above the pins, where the walls cross, and off both sides.
+    match.ballX = static_cast<float>(random.Random(1200000) - 300000) / 1000.0f;
+    match.ballY = static_cast<float>(random.Random(1300000) - 900000) / 1000.0f;
+    const bool bumpers = random.Random(2) == 0;
+    const float expected = WalkedByPixels(match.ballX, match.ballY, bumpers ? 15 : 0);
+    BallStep(match, bumpers);
+    ASSERT_EQ(match.ballX, expected) << "from x " << match.ballX << " y " << match.ballY;
+  }
+}
+
 }  // namespace
