@@ -67,7 +67,9 @@ void TSdlHost::HandleEvent(const SDL_Event& event) {
       const bool plain = (event.key.keysym.mod & (KMOD_SHIFT | KMOD_CTRL | KMOD_ALT)) == 0;
       const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
       if (!modals_.empty() && down && plain && (enter || sym == SDLK_ESCAPE)) {
-        // A box answers these itself, whatever widget of it has the keyboard focus.
+        // A box answers these itself, whatever widget of it has the keyboard focus; a key held
+        // down does not run through a row of boxes.
+        if (event.key.repeat) break;
         if (enter) {
           modals_.back()->PressDefault();
         } else {
