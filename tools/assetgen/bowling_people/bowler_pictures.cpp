@@ -33,10 +33,11 @@ struct Extent {
   double MinX = std::numeric_limits<double>::infinity(), MaxX = -MinX;
   double MinY = MinX, MaxY = -MinX;
   void Add(const View& view, const Model& m) {
+    const Projection project(view);
     for (const sprites::Triangle& t : m.Triangles) {
       for (const sprites::Vertex& v : t.V) {
         double sx, sy;
-        ProjectPoint(view, v.Position, sx, sy);
+        project(v.Position, sx, sy);
         MinX = std::min(MinX, sx);
         MaxX = std::max(MaxX, sx);
         MinY = std::min(MinY, sy);

@@ -26,21 +26,21 @@ void ForEachPoint(Model& m, F point, bool normals) {
   }
 }
 
+// A turn about a unit axis, with its sine and cosine worked out once for many points.
+struct Turn {
+  Vec3 k;
+  double c, s;
+  Turn(Vec3 axis, double angle) : k(sprites::Normalized(axis)), c(std::cos(angle)), s(std::sin(angle)) {}
+  Vec3 operator()(Vec3 p) const { return p * c + sprites::Cross(k, p) * s + k * (sprites::Dot(k, p) * (1 - c)); }
+};
+
 }  // namespace
 
-Vec3 RotatePoint(Vec3 p, Vec3 axis, double angle) {
-  const Vec3 k = sprites::Normalized(axis);
-  const double c = std::cos(angle), s = std::sin(angle);
-  return p * c + sprites::Cross(k, p) * s + k * (sprites::Dot(k, p) * (1 - c));
-}
+Vec3 RotatePoint(Vec3 p, Vec3 axis, double angle) { return Turn(axis, angle)(p); }
 
 void Rotate(Model& m, Vec3 axis, double angle, Vec3 pivot) {
-  ForEachPoint(
-      m,
-      [&](Vec3 p, bool normal) {
-        return normal ? RotatePoint(p, axis, angle) : RotatePoint(p - pivot, axis, angle) + pivot;
-      },
-      true);
+  const Turn turn(axis, angle);
+  ForEachPoint(m, [&](Vec3 p, bool normal) { return normal ? turn(p) : turn(p - pivot) + pivot; }, true);
 }
 
 void Translate(Model& m, Vec3 offset) {

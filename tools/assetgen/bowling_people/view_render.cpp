@@ -204,10 +204,18 @@ Buffers& Scratch() {
 
 }  // namespace
 
+Projection::Projection(const View& view)
+    : originX_(view.OriginX), originY_(view.OriginY), sinE_(std::sin(view.Elevation * kPi / 180)),
+      cosE_(std::cos(view.Elevation * kPi / 180)) {}
+
+void Projection::operator()(Vec3 p, double& sx, double& sy) const {
+  sx = originX_ + p.x;
+  sy = originY_ + p.y * sinE_ - p.z * cosE_;
+}
+
 void ProjectPoint(const View& view, Vec3 p, double& sx, double& sy) {
-  const Frame f = FrameOf(view);
-  sx = view.OriginX + p.x;
-  sy = view.OriginY + p.y * f.sinE - p.z * f.cosE;
+  const Projection project(view);
+  project(p, sx, sy);
 }
 
 Image RenderView(const Model& model, const View& view) {

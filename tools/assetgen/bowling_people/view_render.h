@@ -34,6 +34,15 @@ struct View {
   uint32_t AmbientColor = 0xFFFFFFFF;
 };
 
+// Screen positions (pattern pixels) of world points in a view, for many points at a time.
+class Projection {
+ public:
+  explicit Projection(const View& view);
+  void operator()(Vec3 p, double& sx, double& sy) const;
+
+ private:
+  double originX_, originY_, sinE_, cosE_;
+};
 // Screen position (pattern pixels) of a world point.
 void ProjectPoint(const View& view, Vec3 p, double& sx, double& sy);
 // The model with soft edges (alpha = covered share of the pixel).
