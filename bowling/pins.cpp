@@ -100,12 +100,14 @@ void MovePins(TMatchState& match) {
 int BallHitsPins(TMatchState& match, TRandom& random) {
   const int32_t ballX = Round(match.ballX);
   const int32_t ballY = Round(match.ballY);
-  const TRoundedPins at(match);
   int firstContact = 0;
   for (int n = 10; n >= 1; --n) {
     TPin& pin = match.pins[n];
-    if (!pin.standing || !WithinReach(ballX, ballY + 30, at.x[n], at.y[n], 2 * match.ballWeight + 18)) continue;
-    const int a = DirectionTo(at.x[n], at.y[n], ballX, ballY);
+    if (!pin.standing) continue;
+    const int32_t x = Round(pin.x);
+    const int32_t y = Round(pin.y);
+    if (!WithinReach(ballX, ballY + 30, x, y, 2 * match.ballWeight + 18)) continue;
+    const int a = DirectionTo(x, y, ballX, ballY);
     pin.vx = static_cast<float>(StepCos(a) * (random.Random(80) / 10.0 + 2));
     pin.vy = static_cast<float>(random.Random(20) / 20.0 - 2 - 2 * std::fabs(StepSin(a)));
     pin.fallRow = random.Random(8);
@@ -124,6 +126,9 @@ void PinsHitPins(TMatchState& match, TRandom& random) {
   const TRoundedPins at(match);
   for (int j = 10; j >= 1; --j) {
     const TPin& striker = match.pins[j];
+    // A pin that has never been knocked stands on its spot, at least 17 from every other spot, so
+    // out of reach of every other unknocked pin: only knocked pins can strike.
+    if (!striker.moving) continue;
     for (int i = 10; i >= 1; --i) {
       TPin& pin = match.pins[i];
       if (i == j || pin.moving || !WithinReach(at.x[j], at.y[j], at.x[i], at.y[i], reach)) continue;

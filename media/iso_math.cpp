@@ -33,10 +33,11 @@ int32_t Round(double value) {
     return std::numeric_limits<int32_t>::min();
   }
   // Done by hand rather than with nearbyint so that a changed floating-point rounding mode cannot
-  // alter play. value - floor(value) is exact for every double.
-  const double floorValue = std::floor(value);
-  const double fraction = value - floorValue;
-  auto result = static_cast<int64_t>(floorValue);
+  // alter play. Truncation towards zero, stepped down for negative fractions, is the floor of any
+  // value in the int32 range (without a library call), and value - floor(value) is exact.
+  auto result = static_cast<int64_t>(value);
+  if (static_cast<double>(result) > value) --result;
+  const double fraction = value - static_cast<double>(result);
   if (fraction > 0.5 || (fraction == 0.5 && (result & 1) != 0)) ++result;
   if (result > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
   return static_cast<int32_t>(result);
