@@ -30,10 +30,16 @@ int LowestDrawnRow(const TPictureCollectionItem& item, int pattern) {
   return -1;
 }
 
+// True when the two patterns draw the same pixels on the screen, both drawn as the program draws
+// the bowler: middle column on the bowler's position, bottom row on the screen's.
 bool SameSilhouette(const TPictureCollectionItem& a, int pa, const TPictureCollectionItem& b, int pb) {
-  for (int y = 0; y < a.Height(); ++y) {
-    for (int x = 0; x < a.Width(); ++x) {
-      if (Drawn(a, pa, x, y) != Drawn(b, pb, x, y)) return false;
+  const int dx = b.Width() / 2 - a.Width() / 2, dy = b.Height() - a.Height();
+  auto drawn = [](const TPictureCollectionItem& item, int pattern, int x, int y) {
+    return x >= 0 && y >= 0 && x < item.Width() && y < item.Height() && Drawn(item, pattern, x, y);
+  };
+  for (int y = std::min(0, -dy); y < std::max(a.Height(), b.Height() - dy); ++y) {
+    for (int x = std::min(0, -dx); x < std::max(a.Width(), b.Width() - dx); ++x) {
+      if (drawn(a, pa, x, y) != drawn(b, pb, x + dx, y + dy)) return false;
     }
   }
   return true;
@@ -65,9 +71,8 @@ TEST(BowlingPeopleBowlers, EveryPictureThePlayDrawsHasThePatternsItAsksFor) {
       // More than 16 patterns, or the LED show that follows a reaction never starts.
       const TPictureCollectionItem& item = anis.Find(reaction);
       EXPECT_GE(item.PatternTotal(), 20) << reaction;
-      // Drawn at the same place as the figure, so they must line up with it.
-      EXPECT_EQ(item.Width(), figure.Width()) << reaction;
-      EXPECT_EQ(item.Height(), figure.Height()) << reaction;
+      // Centred on the bowler's position like the figure, which takes W div 2 as the middle.
+      EXPECT_EQ(item.Width() % 2, 0) << reaction;
     }
     EXPECT_NO_THROW(anis.Find("info"));
     // The figure is centred on the bowler's position, which takes W div 2 as its middle.

@@ -98,42 +98,41 @@ BowlerPictures RenderBowler(const BowlerStyle& style) {
   ProjectPoint(view, approach[kLastHeldPattern].BallCentre, bx, by);
   Extent stance;
   stance.Add(view, approach[0].Shape);
-  Extent all;
-  for (const auto* set : {&approach, &strike, &gutter}) {
-    for (const FigureModel& f : *set) all.Add(view, f.Shape);
-  }
-
   BowlerPictures out;
   out.ReleaseX = style.ReleaseX;
   // The stance's shoes end kFeetMargin rows above the bottom edge, which fixes the release row.
   out.ReleaseY = static_cast<int>(std::lround(by - stance.MaxY + kReleaseBase - 1 - kFeetMargin));
-  // Picture x = W/2 + ReleaseX + (x - bx); picture y = H - kReleaseBase + ReleaseY + (y - by).
-  const double shiftX = style.ReleaseX - bx;
-  const int halfWidth = static_cast<int>(std::ceil(std::max(-(all.MinX + shiftX), all.MaxX + shiftX))) + 2;
-  const int width = 2 * halfWidth;
-  const int height = static_cast<int>(std::ceil(kReleaseBase - out.ReleaseY - (all.MinY - by))) + 2;
-  view.Width = width;
-  view.Height = height;
-  view.OriginX = halfWidth + shiftX;
-  view.OriginY = height - kReleaseBase + out.ReleaseY - by;
 
-  auto render = [&view](const std::vector<FigureModel>& set, std::vector<Image>& images) {
+  // Each picture set is as small as its own poses allow. They all line up on the screen: picture
+  // x = W/2 + ReleaseX + (x - bx) and picture y = H - kReleaseBase + ReleaseY + (y - by).
+  const double shiftX = style.ReleaseX - bx;
+  auto render = [&](const std::vector<FigureModel>& set, std::vector<Image>& images) {
+    Extent extent;
+    for (const FigureModel& f : set) extent.Add(view, f.Shape);
+    const double reach = std::max(-(extent.MinX + shiftX), extent.MaxX + shiftX);
+    const int halfWidth = static_cast<int>(std::ceil(reach)) + 2;
+    View placed = view;
+    placed.Width = 2 * halfWidth;
+    placed.Height = static_cast<int>(std::ceil(kReleaseBase - out.ReleaseY - (extent.MinY - by))) + 2;
+    placed.OriginX = halfWidth + shiftX;
+    placed.OriginY = placed.Height - kReleaseBase + out.ReleaseY - by;
     for (const FigureModel& f : set) {
-      Image img = RenderView(f.Shape, view);
+      Image img = RenderView(f.Shape, placed);
       Finish(img);
       images.push_back(std::move(img));
     }
+    return placed;
   };
-  render(approach, out.Approach);
+  const View approachView = render(approach, out.Approach);
   render(strike, out.Strike);
   render(gutter, out.Gutter);
 
   // The program puts the shadow's rectangle at left = approachX - Ws/2 + ShadowX and, before the
   // approach moves it up, top = 480 - Hs/2 + ShadowY.
   int left, top;
-  out.Shadow = Crop(StanceShadow(approach[0].Shape, view), left, top);
-  out.ShadowX = left - width / 2 + out.Shadow.Width / 2;
-  out.ShadowY = top - height + out.Shadow.Height / 2;
+  out.Shadow = Crop(StanceShadow(approach[0].Shape, approachView), left, top);
+  out.ShadowX = left - approachView.Width / 2 + out.Shadow.Width / 2;
+  out.ShadowY = top - approachView.Height + out.Shadow.Height / 2;
 
   out.Ball = BallPatterns(style);
   out.BallShadow = BallShadow();

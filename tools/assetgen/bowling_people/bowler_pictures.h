@@ -19,7 +19,7 @@ constexpr int kReleaseBase = 115;
 
 struct BowlerPictures {
   std::vector<Image> Approach;  // "char": 64 patterns
-  std::vector<Image> Strike;    // the reactions, the same size as "char"
+  std::vector<Image> Strike;    // the reactions, lined up with "char" (same middle, same bottom)
   std::vector<Image> Gutter;
   Image Shadow;                 // "charshadow"
   int ShadowX = 0, ShadowY = 0; // the shadow's offsets ("info" PatternWidth, PatternHeight)
