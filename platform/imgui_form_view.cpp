@@ -154,8 +154,9 @@ void TImGuiFormView::Visit(TButton& button) {
   int colors = 0;
   if (flat) {
     ImGui::PushStyleColor(ImGuiCol_Button, IM_COL32(0, 0, 0, 255));
-    ImGui::PushStyleColor(ImGuiCol_ButtonHovered, IM_COL32(48, 0, 0, 255));
-    ImGui::PushStyleColor(ImGuiCol_ButtonActive, IM_COL32(96, 0, 0, 255));
+    // Maroon under the pointer, the button the player is about to press.
+    ImGui::PushStyleColor(ImGuiCol_ButtonHovered, IM_COL32(128, 0, 0, 255));
+    ImGui::PushStyleColor(ImGuiCol_ButtonActive, IM_COL32(160, 0, 0, 255));
     ImGui::PushStyleColor(ImGuiCol_Border, IM_COL32(255, 0, 0, 255));
     ImGui::PushStyleColor(ImGuiCol_Text, ImColorOf(button.Font.Color, IM_COL32(255, 0, 0, 255)));
     colors = 5;
@@ -234,8 +235,11 @@ void TImGuiFormView::Visit(TGroupBox& box) {
   End(box);
 }
 
-void TImGuiFormView::Visit(TNotebook&) {
-  // Do nothing: only its active page's controls show.
+void TImGuiFormView::Visit(TNotebook& notebook) {
+  // Only its active page's controls show, over the notebook's own colour when it has one.
+  if (notebook.Color == clNone) return;
+  const TRect r = notebook.ScreenRect();
+  ImGui::GetWindowDrawList()->AddRectFilled(ImVec2(r.Left, r.Top), ImVec2(r.Right, r.Bottom), ImColorOf(notebook.Color, 0));
 }
 
 void TImGuiFormView::Visit(TPage& page) {
