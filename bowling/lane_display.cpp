@@ -42,7 +42,7 @@ void TLaneDisplay::DrawFrame() {
   BuildBanner(state_);
   if (!match.banner.empty()) {
     const int length = static_cast<int>(match.banner.size());
-    DrawImageText(surface, devices_.graphics, "bigfont", 320 - 14 * length, 220, match.banner);
+    DrawImageText(surface, devices_.graphics, "bigfont", 320 - 14 * length, 220, match.banner, TFontLookup::IndexOf);
   }
   graphics.Find("helpbutton").Draw(surface, 597, 439, 0);
   DrawPointer(surface);

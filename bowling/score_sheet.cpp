@@ -79,5 +79,6 @@ void TScoreSheet::DrawRow(TDirectDrawSurface& surface, int number, int row) {
 void TScoreSheet::DrawNumber(TDirectDrawSurface& surface, int x, int y, int32_t value) {
   char text[12];
   const int length = std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-  DrawImageDigits(surface, devices_.graphics, "numbers", x, y, std::string(text, static_cast<size_t>(length)), true);
+  DrawImageDigits(surface, devices_.graphics, "numbers", x, y, std::string(text, static_cast<size_t>(length)), true,
+                  TFontLookup::IndexOf);
 }

@@ -65,7 +65,10 @@ int32_t GainFromHundredthsDb(int32_t hundredthsDb) {
 }
 
 TMixer::TMixer(int outputRate, std::function<uint32_t()> clock)
-    : outputRate_(std::max(outputRate, 1)), clock_(std::move(clock)) {}
+    : outputRate_(std::max(outputRate, 1)), clock_(std::move(clock)) {
+  // Room for every voice up front, so starting a sound never allocates in the middle of play.
+  voices_.reserve(kMaxVoices);
+}
 
 TMixer::TVoice* TMixer::VoiceAt(int voice) {
   if (voice < 0 || voice >= static_cast<int>(voices_.size()) || !voices_[voice].Used)

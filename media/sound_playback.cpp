@@ -26,6 +26,9 @@ void BuildBaseBuffer(TWaveCollectionItem& item, TSoundBuffers& buffers, TDXSound
   TMixer& mixer = *device.Mixer();
   buffers.Samples = std::move(samples);
   buffers.BaseVoice = voice;
+  // Room for the instances a game usually overlaps, so a play rarely allocates.
+  constexpr int kUsualInstances = 8;
+  buffers.Instances.reserve(static_cast<size_t>(item.MaxPlayingCount() > 0 ? item.MaxPlayingCount() : kUsualInstances));
   mixer.SetFrequency(voice, item.Frequency);
   mixer.SetPan(voice, item.Pan);
   mixer.SetVolume(voice, item.Volume());

@@ -115,6 +115,8 @@ int TSdlHost::Run(TForm& form) {
   quit_ = false;
   dispatcher_->Start();
   while (!form.CloseRequested() && !quit_) LoopOnce(form);
+  // The window goes away: the form's devices finalise with their events while the form is whole.
+  dispatcher_->Guard([&form] { form.WindowDestroyed(); });
   view_.reset();
   dispatcher_.reset();
   actions_.clear();
