@@ -176,6 +176,28 @@ void TPictureCollectionItem::DrawBlended(TDirectDrawSurface& dest, const TRect& 
   const TPixelFormat format = dest.PixelFormat();
   const int64_t firstX = stepX * (left - destRect.Left);
   const int count = right - left;
+  if (keyed && stepX == 65536 && stepY == 65536) {
+    // One to one and keyed: only the pattern's opaque runs need blending.
+    const uint32_t* runs = entry->Runs.data();
+    const uint32_t* rowStart = entry->RowStart.data();
+    const int from = left - destRect.Left;
+    const int to = right - destRect.Left;
+    for (int y = top; y < bottom; ++y) {
+      const int row = y - destRect.Top;
+      const uint16_t* sourceRow = source.Row(rect.Top + row) + rect.Left;
+      uint16_t* destRow = dest.Row(y);
+      for (const uint32_t* run = runs + rowStart[row]; run != runs + rowStart[row + 1]; run += 2) {
+        const int first = std::max(static_cast<int>(run[0]), from);
+        const int last = std::min(static_cast<int>(run[0] + run[1]), to);
+        if (first < last) {
+          BlendRow(destRow + (destRect.Left + first), sourceRow + first, last - first, weight, format, false, key);
+        }
+      }
+    }
+    source.Unlock();
+    dest.Unlock();
+    return;
+  }
   uint16_t picked[kPickedRun];
   for (int y = top; y < bottom; ++y) {
     const uint16_t* sourceRow =
