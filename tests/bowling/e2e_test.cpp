@@ -127,5 +127,79 @@ TEST(EndToEnd, AWholeTwoPlayerMatchBowledWithTheKeys) {
   EXPECT_TRUE(host.Messages().empty());
 }
 
+
+TEST(EndToEnd, ADemonstrationMatchToItsResultAndBackToTheMenu) {
+  TFrontRig rig;
+  TMainForm& form = rig.Start();
+  THeadlessHost& host = rig.host;
+  rig.Key(VK_SPACE);
+  rig.Click("demo");
+  EXPECT_EQ(form.pages.character.charsel.Caption, "Select Computer Player 1");
+  rig.Click("hard");
+  rig.Click("charsel");
+  EXPECT_EQ(form.pages.character.charsel.Caption, "Select Computer Player 2");
+  rig.Click("charsel");
+  rig.Click("go");
+  ASSERT_TRUE(form.DXTimer.Enabled());
+  TMatchState& match = form.state.match;
+  EXPECT_EQ(match.players[1].level, 1);
+  // Keys and clicks do nothing to a computer's turn.
+  host.PressKey(VK_SPACE);
+  host.PressKey(VK_LEFT);
+  ASSERT_TRUE(RunUntil(host, [&] { return match.matchComplete; }, 60000));
+  RunUntil(host, [&] { return !match.banner.empty(); }, 100);
+  const int32_t one = match.players[1].frameTotal[10];
+  const int32_t two = match.players[2].frameTotal[10];
+  EXPECT_EQ(match.banner, one > two   ? "COMPUTER PLAYER 1 WINS"
+                          : two > one ? "COMPUTER PLAYER 2 WINS"
+                                      : "MATCH TIED");
+  host.MouseDown(TMouseButton::Left, 300, 300);
+  host.MouseUp(TMouseButton::Left, 300, 300);
+  RunUntil(host, [&] { return form.goverTimer.Enabled(); }, 100);
+  ASSERT_TRUE(form.goverTimer.Enabled());
+  rig.Key(VK_RETURN);
+  EXPECT_EQ(form.pages.gui.PageIndex(), 0);
+  EXPECT_TRUE(form.pages.gui.Showing());
+  EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST(EndToEnd, APlayerAgainstTheComputer) {
+  TFrontRig rig;
+  TMainForm& form = rig.Start();
+  THeadlessHost& host = rig.host;
+  rig.Key(VK_SPACE);
+  rig.Click("pvscomp");
+  rig.Click("charsel");
+  rig.Click("normal");
+  rig.Click("charsel");
+  rig.Click("go");
+  TMatchState& match = form.state.match;
+  ASSERT_EQ(match.players[2].level, 4);
+  int humanBalls = 0;
+  while (!match.matchComplete) {
+    ASSERT_LT(humanBalls, 30);
+    ASSERT_TRUE(RunUntil(host, [&] { return (match.aiming && !form.state.CurrentPlayer().computer) || match.matchComplete; },
+                         60000));
+    if (match.matchComplete) break;
+    // The mouse this time: a click on the meter, then clicks anywhere for power and accuracy.
+    host.MouseMove(540, 400);
+    ASSERT_TRUE(RunUntil(host, [&] { return match.mouseX == 540; }, 50));
+    host.MouseDown(TMouseButton::Left, 540, 400);
+    host.MouseUp(TMouseButton::Left, 540, 400);
+    ASSERT_TRUE(RunUntil(host, [&] { return match.charging && match.meter >= 60; }, 2000));
+    host.MouseDown(TMouseButton::Left, 100, 100);
+    host.MouseUp(TMouseButton::Left, 100, 100);
+    ASSERT_TRUE(RunUntil(host, [&] { return match.meter >= 96; }, 2000));
+    host.MouseDown(TMouseButton::Left, 100, 100);
+    host.MouseUp(TMouseButton::Left, 100, 100);
+    ASSERT_TRUE(RunUntil(host, [&] { return match.rolling; }, 2000));
+    ++humanBalls;
+  }
+  EXPECT_GE(humanBalls, 11);
+  EXPECT_TRUE(match.players[1].finished);
+  EXPECT_TRUE(match.players[2].finished);
+  EXPECT_TRUE(host.Messages().empty());
+}
+
 }  // namespace
 }  // namespace bowling_test
