@@ -32,7 +32,7 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder)
       image(AddBackdrop(*this)),
       pages(BuildMenuPages(*this)),
       DXDrawArea(Add<TDrawArea>("DXDraw")),
-      paths(programFolder),
+      paths(TProgramPaths::ForProgram("bowling", programFolder, "graphics.dxg")),
       DXDraw(&Application()),
       DXSound(&Application()),
       graphics(&DXDraw),
@@ -132,7 +132,7 @@ void TMainForm::FormCreate() {
   LoadOwnLibrary(music, "music.dxw");
   LoadOwnLibrary(DXWaveList, "sound.dxw");
   cleanup();
-  ReadBowlingIni(paths.Find(kBowlingIni), pages.config, pages.tourney);
+  ReadBowlingIni(paths.FindOwnFile(kBowlingIni), pages.config, pages.tourney);
   FillLists();
 
   image.Hide();
@@ -233,7 +233,7 @@ void TMainForm::optionClick() {
 }
 
 void TMainForm::backClick() {
-  WriteOptionKeys(paths.Find(kBowlingIni), pages.config);
+  WriteOptionKeys(paths.OwnFileToWrite(kBowlingIni), pages.config);
   Play(DXWaveList, "single");
   pages.gui.SetPageIndex(0);
 }
@@ -248,7 +248,7 @@ void TMainForm::soundClick() {
 }
 
 void TMainForm::quitClick() {
-  WriteTournamentKeys(paths.Find(kBowlingIni), pages.tourney);
+  WriteTournamentKeys(paths.OwnFileToWrite(kBowlingIni), pages.tourney);
   Play(DXWaveList, "hit");
   state.front.quitting = true;
   sign.Load("credits");

@@ -55,16 +55,23 @@ void Browse(TComboBox& list, int step) {
   else list.SetItemIndex(index >= count - 1 ? 0 : index + 1);
 }
 
+// The folder name within every data folder, as the report names them: "A", or "A and B".
+std::string SearchedFolders(const TProgramPaths& paths, const std::string& name) {
+  std::string text;
+  for (const std::string& folder : paths.JoinEach(name)) text += (text.empty() ? "" : " and ") + folder;
+  return text;
+}
+
 }  // namespace
 
 void TMainForm::FillLists() {
   TComboBox& bowlers = pages.character.playercombo;
-  bowlers.SetItems(FindEntries(state.front.programFolder + "\\bowlers\\*.*", faDirectory));
+  bowlers.SetItems(FindDataEntries(paths, "bowlers\\*.*", faDirectory));
   bowlers.SetItemIndex(DefaultEntry(bowlers.Items(), "VEKT"));
   state.CurrentPlayer().bowlerName = bowlers.Selected();
   playercomboChange();
   TComboBox& alleys = pages.alley.alleycombo;
-  alleys.SetItems(FindEntries(state.front.programFolder + "\\alleys\\*.*", faDirectory));
+  alleys.SetItems(FindDataEntries(paths, "alleys\\*.*", faDirectory));
   alleys.SetItemIndex(DefaultEntry(alleys.Items(), "TRADTIONAL"));
   state.front.alleyName = alleys.Selected();
   alleycomboChange();
@@ -74,10 +81,12 @@ void TMainForm::FillLists() {
 void TMainForm::ReportMissingData() {
   std::string report;
   if (pages.character.playercombo.Count() == 0) {
-    report += "No bowlers were found. The game looked for bowler folders in " + paths.Join("bowlers") + ".\n\n";
+    report += "No bowlers were found. The game looked for bowler folders in " + SearchedFolders(paths, "bowlers") +
+              ".\n\n";
   }
   if (pages.alley.alleycombo.Count() == 0) {
-    report += "No alleys were found. The game looked for alley folders in " + paths.Join("alleys") + ".\n\n";
+    report += "No alleys were found. The game looked for alley folders in " + SearchedFolders(paths, "alleys") +
+              ".\n\n";
   }
   TMainPage& main = pages.main;
   const bool playable = report.empty();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <map>
 #include <string_view>
 
 #include "media/ini_file.h"
@@ -36,13 +37,24 @@ int32_t LakeKeyNumber(std::string_view line, int32_t limit) {
   return static_cast<int32_t>(number);
 }
 
-}  // namespace
+struct TCatalogueEntry {
+  int32_t number;
+  std::string name;
+};
 
-std::vector<std::string> ReadLakeCatalogue(const std::string& path, int32_t lakesOpen) {
-  std::vector<std::string> names;
-  if (lakesOpen < 1) return names;
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+// The lakes 1..lakesOpen a catalogue names, in number order, gaps and "NA" skipped; nothing for a
+// missing or unreadable catalogue. Reads the file once, whatever lakesOpen is.
+std::vector<TCatalogueEntry> ReadCatalogueEntries(const std::string& path, int32_t lakesOpen) {
+  std::vector<TCatalogueEntry> entries;
+  if (lakesOpen < 1) return entries;
   const std::optional<std::string> text = TIniFile(path).ReadText();
-  if (!text) return names;
+  if (!text) return entries;
   // Only numbers that appear as key names can name a lake, so the keys of the file are gathered
   // first: asking for every number up to lakesOpen would take forever with a huge lakesOpen. The
   // lookups then apply the ini rules (the section, letter case, the first of equal keys).
@@ -57,10 +69,35 @@ std::vector<std::string> ReadLakeCatalogue(const std::string& path, int32_t lake
   std::sort(numbers.begin(), numbers.end());
   numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
   for (const int32_t number : numbers) {
-    const std::string value =
-        IniLookup(*text, kCatalogueSection, "lake" + std::to_string(number)).value_or("NA");
-    if (value != "NA") names.push_back(value);
+    std::string value = IniLookup(*text, kCatalogueSection, "lake" + std::to_string(number)).value_or("NA");
+    if (value != "NA") entries.push_back(TCatalogueEntry{number, std::move(value)});
   }
+  return entries;
+}
+
+}  // namespace
+
+std::vector<std::string> ReadLakeCatalogue(const std::string& path, int32_t lakesOpen) {
+  std::vector<std::string> names;
+  for (TCatalogueEntry& entry : ReadCatalogueEntries(path, lakesOpen)) names.push_back(std::move(entry.name));
+  return names;
+}
+
+std::vector<std::string> ReadLakeCatalogues(const std::vector<std::string>& paths, int32_t lakesOpen) {
+  std::map<int32_t, std::string> listed;
+  std::vector<std::string> earlierNames;
+  for (const std::string& path : paths) {
+    std::vector<std::string> names;
+    for (TCatalogueEntry& entry : ReadCatalogueEntries(path, lakesOpen)) {
+      const auto same = [&](const std::string& known) { return SameIgnoringCase(known, entry.name); };
+      if (listed.count(entry.number) != 0 || std::any_of(earlierNames.begin(), earlierNames.end(), same)) continue;
+      names.push_back(entry.name);
+      listed.emplace(entry.number, std::move(entry.name));
+    }
+    earlierNames.insert(earlierNames.end(), names.begin(), names.end());
+  }
+  std::vector<std::string> names;
+  for (auto& [number, name] : listed) names.push_back(std::move(name));
   return names;
 }
 

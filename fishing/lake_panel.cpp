@@ -40,7 +40,7 @@ TLakePanel BuildLakePanel(TForm& form, TPicture defaultMap) {
 void TMainForm::FillLakeList() {
   TListBox& lakes = lakePanel.lakes;
   lakes.Clear();
-  for (const std::string& name : ReadLakeCatalogue(paths.Find(kCatalogueFile), trip->lakesOpen)) lakes.Add(name);
+  for (const std::string& name : ReadLakeCatalogues(paths.FindEach(kCatalogueFile), trip->lakesOpen)) lakes.Add(name);
 }
 
 void TMainForm::lakesClick() {

@@ -105,7 +105,7 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder, TFormPicture
       loading(AddLabel(*this, loadingbox, "loading", "Loading", 24, 40, 345, 24)),
       title(AddPicture(*this, "title", pictures.Take("title"), 640, 480)),
       DXDrawArea(Add<TDrawArea>("DXDraw")),
-      paths(programFolder),
+      paths(TProgramPaths::ForProgram("tarnhook", programFolder, "sound.dxw")),
       DXDraw(&Application()),
       DXSound(&Application()),
       sounds(&DXSound),
@@ -202,7 +202,7 @@ void TMainForm::FormCreate() {
 
   sounds.Items.ReadFromFile(paths.Find("sound.dxw"));
   background.Items.ReadFromFile(paths.Find("music.dxw"));
-  ReadOptions(TIniFile(paths.Find(kOptionsFile)), optionsPanel);
+  ReadOptions(TIniFile(paths.FindOwnFile(kOptionsFile)), optionsPanel);
   FillLakeList();
   lakePanel.lakes.SetItemIndex(0);
 }

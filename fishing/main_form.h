@@ -35,7 +35,9 @@ std::string StatusText(const std::string& playerName, int32_t cash);
 
 class TMainForm : public TForm, public TTripHost {
  public:
-  // The form of the program whose data lies in programFolder (tests pass a folder of their own).
+  // The form of the program whose executable lies in programFolder: its data lies there or in the
+  // installed data folder, its own files are written there or per user (see program_paths.h). Tests
+  // pass a folder of their own that holds the data.
   explicit TMainForm(THost& host, const std::string& programFolder = ExecutableFolder());
   ~TMainForm() override;
 
@@ -74,6 +76,8 @@ class TMainForm : public TForm, public TTripHost {
   void upluresClick();
   void uprodClick();
   void upboatClick();
+  // The save and load dialogs open in the current folder, or in the per-user save folder when the
+  // program keeps its files per user.
   void savebuttonClick();
   void loadbuttonClick();
 

@@ -116,4 +116,4 @@ void TMainForm::soundonClick() {
 
 void TMainForm::defaultClick() { SetDefaultOptions(optionsPanel); }
 
-void TMainForm::applyClick() { WriteOptions(paths.Find(kOptionsFile), optionsPanel); }
+void TMainForm::applyClick() { WriteOptions(paths.OwnFileToWrite(kOptionsFile), optionsPanel); }

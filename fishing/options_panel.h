@@ -1,5 +1,6 @@
 // The options panel: game speed and page flipping, mouse or key drive, sound on or off and the
-// background sounds, kept in "tarnhook.ini" (section "Tarnhook") in the program folder.
+// background sounds, kept in "tarnhook.ini" (section "Tarnhook") in the program folder, or per user
+// when the program cannot write there (see program_paths.h).
 #pragma once
 
 #include <string>
@@ -7,7 +8,7 @@
 #include "forms/controls.h"
 #include "media/ini_file.h"
 
-// The options file, beside the program.
+// The options file, beside the program or per user.
 constexpr const char* kOptionsFile = "tarnhook.ini";
 constexpr const char* kOptionsSection = "Tarnhook";
 

@@ -135,6 +135,7 @@ void TMainForm::savebuttonClick() {
   dialog.Filter = kSaveFilter;
   dialog.DefaultExt = kSaveDefaultExt;
   dialog.FileName = playerPanel.playername.Text() + ".sav";
+  dialog.InitialDir = paths.SaveGameFolderToWrite();
   if (!Host().SaveFileDialog(dialog)) return;
   TSaveGame save;
   save.name = playerPanel.playername.Text();
@@ -154,6 +155,7 @@ void TMainForm::loadbuttonClick() {
   dialog.Filter = kSaveFilter;
   dialog.DefaultExt = kSaveDefaultExt;
   dialog.FileName = panel.playername.Text() + ".sav";
+  dialog.InitialDir = paths.SaveGameFolder();
   if (Host().OpenFileDialog(dialog)) {
     const TSaveGame save = ReadSaveGame(dialog.FileName);
     panel.playername.SetText(save.name);

@@ -37,6 +37,11 @@ bool MatchesExactly(const std::string& name, const std::string& pattern) {
   return p == pattern.size();
 }
 
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
 bool CaseBlindLess(const std::string& a, const std::string& b) {
   const auto folded = [](char x, char y) {
     return static_cast<unsigned char>(FoldAscii(x)) < static_cast<unsigned char>(FoldAscii(y));
@@ -81,6 +86,23 @@ std::vector<std::string> FindEntries(const std::string& pattern, uint32_t attrib
     if (!folderEntry && !fs::is_regular_file(status)) continue;
     if (folderEntry && (attributes & faDirectory) == 0) continue;
     if (MatchesWildcard(name, namePattern)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end(), CaseBlindLess);
+  return names;
+}
+
+std::vector<std::string> FindDataEntries(const TProgramPaths& paths, const std::string& relativePattern,
+                                         uint32_t attributes) {
+  std::vector<std::string> names;
+  for (const std::string& pattern : paths.JoinEach(relativePattern)) {
+    const size_t earlier = names.size();
+    for (std::string& name : FindEntries(pattern, attributes)) {
+      const auto first = names.begin();
+      const auto last = names.begin() + static_cast<std::ptrdiff_t>(earlier);
+      if (std::none_of(first, last, [&](const std::string& known) { return SameIgnoringCase(known, name); })) {
+        names.push_back(std::move(name));
+      }
+    }
   }
   std::sort(names.begin(), names.end(), CaseBlindLess);
   return names;

@@ -14,11 +14,17 @@
 // Order: by name without regard to letter case, then by the exact bytes. A directory's own order is
 // the file system's and differs between machines; a sorted list is the same everywhere, and it is
 // the order a case-blind sorted file system lists.
+//
+// A program with several data folders (see program_paths.h) lists them all as one: an entry of a
+// later folder is left out when an earlier folder has an entry of that name without regard to
+// case, as the program's data wins over the player's own; entries within one folder are all kept.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+class TProgramPaths;
 
 // Attribute mask bit: list folders as well as files.
 constexpr uint32_t faDirectory = 0x10;
@@ -28,6 +34,11 @@ constexpr uint32_t faDirectory = 0x10;
 std::vector<std::string> FindEntries(const std::string& pattern, uint32_t attributes);
 // Every entry of the folder: FindEntries(folder + "\*.*", attributes).
 std::vector<std::string> ListFolder(const std::string& folder, uint32_t attributes = faDirectory);
+
+// The entries every data folder of paths has for relativePattern ("bowlers\*.*"), merged and sorted
+// (rules above).
+std::vector<std::string> FindDataEntries(const TProgramPaths& paths, const std::string& relativePattern,
+                                         uint32_t attributes);
 
 // Whether name matches the wildcard pattern (rules above).
 bool MatchesWildcard(const std::string& name, const std::string& pattern);

@@ -1,10 +1,20 @@
 #include "media/program_paths.h"
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 #include <vector>
+
+#include "media/errors.h"
+#include "media/file_bytes.h"
 
 namespace fs = std::filesystem;
 
@@ -63,6 +73,46 @@ std::optional<std::string> ResolveUnder(const std::string& base, const std::stri
   }
 }
 
+std::string WithSlash(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+// The value of an environment variable when it is an absolute path, ending in '/'; else "".
+std::string AbsoluteFolder(const char* value) {
+  if (value == nullptr || value[0] != '/') return {};
+  return WithSlash(value);
+}
+
+// The home folder of the account running the program, from the user database; "" when unknown.
+std::string AccountHome() {
+  long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) return {};
+  return AbsoluteFolder(found->pw_dir);
+}
+
+// <prefix>/share/<program>/ for an executable folder <prefix>/<games or bin>/; "" when the
+// executable folder has no parent.
+std::string InstalledDataFolder(const std::string& executableFolder, const std::string& program) {
+  const fs::path folder = fs::path(executableFolder).lexically_normal().parent_path();
+  if (!folder.has_parent_path() || folder == folder.root_path()) return {};
+  return WithSlash((folder.parent_path() / "share" / program).string());
+}
+
+bool Writable(const std::string& folder) { return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0; }
+
+// Copies a file whole; the copy appears at once or not at all. A failure leaves no copy.
+void CopyWhole(const std::string& from, const std::string& to) {
+  try {
+    WriteFileBytes(to, ReadFileBytes(from));
+  } catch (const Exception&) {
+    // Do nothing: the caller's write then starts a new file.
+  }
+}
+
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -86,24 +136,112 @@ std::string FindPathIgnoringCase(const std::string& path) {
   return found ? *found : path;
 }
 
+TUserFolders UserFoldersFromEnvironment() {
+  std::string home = AbsoluteFolder(std::getenv("HOME"));
+  if (home.empty()) home = AccountHome();
+  TUserFolders user;
+  user.config = AbsoluteFolder(std::getenv("XDG_CONFIG_HOME"));
+  if (user.config.empty() && !home.empty()) user.config = home + ".config/";
+  user.data = AbsoluteFolder(std::getenv("XDG_DATA_HOME"));
+  if (user.data.empty() && !home.empty()) user.data = home + ".local/share/";
+  return user;
+}
+
+bool CreateUserFolder(const std::string& folder) {
+  if (folder.empty()) return false;
+  std::string path;
+  size_t start = 0;
+  for (;;) {
+    const size_t slash = folder.find('/', start);
+    path = folder.substr(0, slash);
+    if (!path.empty() && ::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (slash == std::string::npos || slash + 1 == folder.size()) break;
+    start = slash + 1;
+  }
+  std::error_code error;
+  return fs::is_directory(fs::path(folder), error);
+}
+
+TProgramPaths TProgramPaths::ForProgram(const std::string& program, const std::string& executableFolder,
+                                        const std::string& marker, const TUserFolders& user) {
+  TProgramPaths paths(executableFolder);
+  const std::string own = paths.Folder();
+  const std::string installed = InstalledDataFolder(own, program);
+  const bool ownHoldsData = !paths.FindEach(marker).empty();
+  const bool installedLayout = !ownHoldsData && !installed.empty() &&
+                               ResolveUnder(installed, ToNativeSeparators(marker)).has_value();
+  if (installedLayout) paths.SetFolder(installed);
+  if (!installedLayout && Writable(own)) return paths;
+  if (user.config.empty() || user.data.empty()) return paths;
+  paths.configFolder_ = WithSlash(user.config) + program + '/';
+  paths.saveFolder_ = WithSlash(user.data) + program + '/';
+  paths.folders_.push_back(paths.saveFolder_);
+  return paths;
+}
+
 void TProgramPaths::SetFolder(std::string folder) {
   if (folder.empty()) folder.push_back('.');
   if (folder.back() != '/') folder += '/';
-  folder_ = std::move(folder);
+  folders_.assign(1, std::move(folder));
+  configFolder_.clear();
+  saveFolder_.clear();
 }
 
 std::string TProgramPaths::Join(const std::string& relative) const {
   std::string converted = ToNativeSeparators(relative);
   if (!converted.empty() && converted.front() == '/') return converted;
-  return folder_ + converted;
+  return Folder() + converted;
+}
+
+std::vector<std::string> TProgramPaths::JoinEach(const std::string& relative) const {
+  std::vector<std::string> joined;
+  for (const std::string& folder : folders_) joined.push_back(TProgramPaths(folder).Join(relative));
+  return joined;
 }
 
 std::string TProgramPaths::Find(const std::string& relative) const {
-  const std::string joined = Join(relative);
-  if (joined.size() <= folder_.size() || joined.compare(0, folder_.size(), folder_) != 0) {
-    return FindPathIgnoringCase(joined);
+  const std::vector<std::string> found = FindEach(relative);
+  return found.empty() ? Join(relative) : found.front();
+}
+
+std::vector<std::string> TProgramPaths::FindEach(const std::string& relative) const {
+  const std::string converted = ToNativeSeparators(relative);
+  std::vector<std::string> found;
+  if (converted.empty() || converted.front() == '/') {
+    const std::string path = FindPathIgnoringCase(Join(relative));
+    if (Exists(path)) found.push_back(path);
+    return found;
   }
-  if (Exists(joined)) return joined;
-  const std::optional<std::string> found = ResolveUnder(folder_, joined.substr(folder_.size()));
-  return found ? *found : joined;
+  for (const std::string& folder : folders_) {
+    if (Exists(folder + converted)) {
+      found.push_back(folder + converted);
+    } else if (std::optional<std::string> match = ResolveUnder(folder, converted)) {
+      found.push_back(std::move(*match));
+    }
+  }
+  return found;
+}
+
+std::string TProgramPaths::FindOwnFile(const std::string& relative) const {
+  if (PerUser()) {
+    if (std::optional<std::string> own = ResolveUnder(configFolder_, ToNativeSeparators(relative))) return *own;
+  }
+  return Find(relative);
+}
+
+std::string TProgramPaths::OwnFileToWrite(const std::string& relative) const {
+  if (!PerUser()) return Find(relative);
+  const std::string converted = ToNativeSeparators(relative);
+  if (std::optional<std::string> own = ResolveUnder(configFolder_, converted)) return *own;
+  const std::string target = configFolder_ + converted;
+  if (!CreateUserFolder(fs::path(target).parent_path().string())) return target;
+  const std::string installed = Find(relative);
+  std::error_code error;
+  if (fs::is_regular_file(fs::path(installed), error)) CopyWhole(installed, target);
+  return target;
+}
+
+std::string TProgramPaths::SaveGameFolderToWrite() const {
+  if (!saveFolder_.empty()) CreateUserFolder(saveFolder_);
+  return saveFolder_;
 }
