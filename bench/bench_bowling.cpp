@@ -9,8 +9,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <map>
 #include <vector>
 
 #include "bowling/bowling_devices.h"
@@ -20,26 +18,11 @@
 #include "bowling/led_sign.h"
 #include "bowling/match_simulator.h"
 #include "bowling/scoring.h"
-#include "media/program_paths.h"
+#include "bench/bench_support.h"
+#include "media/null_host.h"
 #include "media/surface.h"
 
 namespace {
-
-class TBenchHost : public THost {
- public:
-  void SetDisplaySurface(const TDirectDrawSurface*) override {}
-  void Present(bool) override {}
-  uint32_t Clock() override { return 0; }
-  void Sleep(uint32_t) override {}
-  TPoint CursorPos() override { return {500, 200}; }
-  void SetCursor(TCursorShape) override {}
-  void SetAudioSource(TAudioSource*) override {}
-  int AudioRate() const override { return 0; }
-  void ProcessMessages() override {}
-  void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  bool OpenFileDialog(TFileDialog&) override { return false; }
-  bool SaveFileDialog(TFileDialog&) override { return false; }
-};
 
 class TBenchBowlingHost : public TBowlingHost {
  public:
@@ -53,14 +36,18 @@ class TBenchBowlingHost : public TBowlingHost {
   void EndProgram() override {}
 };
 
-std::string DataFolder() {
-  const std::filesystem::path folder = std::filesystem::path(ExecutableFolder()) / ".." / "bin" / "bowling";
-  return std::filesystem::exists(folder / "graphics.dxg") ? folder.string() : std::string();
+std::string DataFolder() { return GeneratedFolder("bowling", "graphics.dxg"); }
+
+// Skips the benchmark when the generated data is missing; the folder otherwise.
+std::string RequireData(benchmark::State& state) {
+  const std::string folder = DataFolder();
+  if (folder.empty()) state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
+  return folder;
 }
 
 // The program's components with Vekt bowling on Tradtional against Marla, the ball among the pins.
 struct TBusyLane {
-  TBenchHost host;
+  TNullHost host;
   TApplication app{host};
   TBenchBowlingHost bowlingHost;
   TProgramPaths paths;
@@ -130,11 +117,8 @@ struct TBusyLane {
 };
 
 void BM_PlayTickDrawn(benchmark::State& state) {
-  const std::string folder = DataFolder();
-  if (folder.empty()) {
-    state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
-    return;
-  }
+  const std::string folder = RequireData(state);
+  if (folder.empty()) return;
   TBusyLane lane(folder);
   for (auto _ : state) {
     state.PauseTiming();
@@ -147,11 +131,8 @@ void BM_PlayTickDrawn(benchmark::State& state) {
 BENCHMARK(BM_PlayTickDrawn)->Unit(benchmark::kMicrosecond);
 
 void BM_PlayTickUndrawn(benchmark::State& state) {
-  const std::string folder = DataFolder();
-  if (folder.empty()) {
-    state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
-    return;
-  }
+  const std::string folder = RequireData(state);
+  if (folder.empty()) return;
   TBusyLane lane(folder);
   for (auto _ : state) {
     state.PauseTiming();
@@ -164,11 +145,8 @@ void BM_PlayTickUndrawn(benchmark::State& state) {
 BENCHMARK(BM_PlayTickUndrawn)->Unit(benchmark::kMicrosecond);
 
 void BM_LedShowTick(benchmark::State& state) {
-  const std::string folder = DataFolder();
-  if (folder.empty()) {
-    state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
-    return;
-  }
+  const std::string folder = RequireData(state);
+  if (folder.empty()) return;
   TBusyLane lane(folder);
   lane.sign.Load("intro");
   lane.sign.Start(lane.goverTimer);
@@ -180,11 +158,8 @@ void BM_LedShowTick(benchmark::State& state) {
 BENCHMARK(BM_LedShowTick)->Unit(benchmark::kMicrosecond);
 
 void BM_SimulatedMatch(benchmark::State& state) {
-  const std::string folder = DataFolder();
-  if (folder.empty()) {
-    state.SkipWithError("the generated program folder bin/bowling is missing; build bowling_data");
-    return;
-  }
+  const std::string folder = RequireData(state);
+  if (folder.empty()) return;
   TMatchSimulator simulator(folder);
   simulator.Seed(7);
   int64_t ticks = 0;
@@ -207,47 +182,28 @@ void BM_MemcpyFrame(benchmark::State& state) {
 BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
 
 // Prints each measurement beside the memcpy measured in the same run.
-class TRatioReporter : public benchmark::ConsoleReporter {
+class TBowlingReporter : public TTimesReporter {
  public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean") continue;
-      const std::string name = run.benchmark_name();
-      times_[name.substr(0, name.find('/'))] = run.GetAdjustedRealTime() * Scale(run.time_unit);
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
   void Finalize() override {
-    ConsoleReporter::Finalize();
-    const double copy = times_["BM_MemcpyFrame"];
-    if (copy <= 0) return;
-    const auto ratio = [&](const char* name) { return times_[name] / copy; };
-    std::printf("\nplay tick, drawn     = %6.1f x one frame memcpy (target: at most 5 x)\n", ratio("BM_PlayTickDrawn"));
-    std::printf("play tick, not drawn = %6.2f x one frame memcpy\n", ratio("BM_PlayTickUndrawn"));
-    std::printf("LED show tick        = %6.1f x one frame memcpy (target: at most 8 x)\n", ratio("BM_LedShowTick"));
-    if (times_["BM_SimulatedMatch"] > 0) {
+    TTimesReporter::Finalize();
+    if (Seconds("BM_MemcpyFrame") <= 0) return;
+    std::printf("\nplay tick, drawn     = %6.1f x one frame memcpy (target: at most 5 x)\n",
+                Ratio("BM_PlayTickDrawn", "BM_MemcpyFrame"));
+    std::printf("play tick, not drawn = %6.2f x one frame memcpy\n", Ratio("BM_PlayTickUndrawn", "BM_MemcpyFrame"));
+    std::printf("LED show tick        = %6.1f x one frame memcpy (target: at most 8 x)\n",
+                Ratio("BM_LedShowTick", "BM_MemcpyFrame"));
+    if (Seconds("BM_SimulatedMatch") > 0) {
       std::printf("simulated matches    = %6.0f a second on one core (target: at least 200)\n",
-                  1.0 / times_["BM_SimulatedMatch"]);
+                  1.0 / Seconds("BM_SimulatedMatch"));
     }
   }
-
- private:
-  static double Scale(benchmark::TimeUnit unit) {
-    switch (unit) {
-      case benchmark::kNanosecond: return 1e-9;
-      case benchmark::kMicrosecond: return 1e-6;
-      case benchmark::kMillisecond: return 1e-3;
-      default: return 1.0;
-    }
-  }
-  std::map<std::string, double> times_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  TRatioReporter reporter;
+  TBowlingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

@@ -5,10 +5,10 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "fishing/fishing_devices.h"
 #include "fishing/iso_map.h"
 #include "fishing/lake_map.h"
@@ -25,26 +25,11 @@
 #include "media/dx_wave_list.h"
 #include "media/ini_file.h"
 #include "media/iso_math.h"
+#include "media/null_host.h"
 #include "media/program_paths.h"
 #include "media/random.h"
 
 namespace {
-
-class TBenchHost : public THost {
- public:
-  void SetDisplaySurface(const TDirectDrawSurface*) override {}
-  void Present(bool) override {}
-  uint32_t Clock() override { return 0; }
-  void Sleep(uint32_t) override {}
-  TPoint CursorPos() override { return {}; }
-  void SetCursor(TCursorShape) override {}
-  void SetAudioSource(TAudioSource*) override {}
-  int AudioRate() const override { return 22050; }
-  void ProcessMessages() override {}
-  void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  bool OpenFileDialog(TFileDialog&) override { return false; }
-  bool SaveFileDialog(TFileDialog&) override { return false; }
-};
 
 class TBenchTripHost : public TTripHost {
  public:
@@ -73,7 +58,7 @@ class TBenchTripHost : public TTripHost {
 
 // The program's components and a trip on Loon_Lake, set up as "Fish This Lake" leaves them.
 struct TBusyLake {
-  TBenchHost host;
+  TNullHost host;
   TApplication app{host};
   TDXDraw draw{&app};
   TDXImageList objects{&draw};
@@ -150,10 +135,7 @@ struct TBusyLake {
   }
 };
 
-std::string DataFolder() {
-  const std::filesystem::path folder = std::filesystem::path(ExecutableFolder()) / ".." / "bin" / "tarnhook";
-  return std::filesystem::exists(folder / "lakes" / "Loon_Lake.iso") ? folder.string() : std::string();
-}
+std::string DataFolder() { return GeneratedFolder("tarnhook", "lakes/Loon_Lake.iso"); }
 
 void BM_TripTick(benchmark::State& state) {
   const std::string folder = DataFolder();
@@ -186,35 +168,20 @@ void BM_MemcpyFrame(benchmark::State& state) {
 BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
 
 // Prints the tick's time as a multiple of the memcpy measured in the same run.
-class TRatioReporter : public benchmark::ConsoleReporter {
+class TFrameReporter : public TTimesReporter {
  public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      // With repetitions, the mean stands for the benchmark.
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean") continue;
-      const double perIteration = run.GetAdjustedRealTime();
-      if (run.benchmark_name().find("BM_TripTick") == 0) tick_ = perIteration;
-      if (run.benchmark_name().find("BM_MemcpyFrame") == 0) copy_ = perIteration;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
   void Finalize() override {
-    ConsoleReporter::Finalize();
-    if (tick_ > 0 && copy_ > 0) {
-      std::printf("\none trip tick = %.1f x one frame memcpy (target: at most 12 x)\n", tick_ / copy_);
-    }
+    TTimesReporter::Finalize();
+    const double ratio = Ratio("BM_TripTick", "BM_MemcpyFrame");
+    if (ratio > 0) std::printf("\none trip tick = %.1f x one frame memcpy (target: at most 12 x)\n", ratio);
   }
-
- private:
-  double tick_ = 0;
-  double copy_ = 0;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  TRatioReporter reporter;
+  TFrameReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

@@ -11,26 +11,10 @@
 #include "bowling/scoring.h"
 #include "media/errors.h"
 #include "media/iso_math.h"
+#include "media/null_host.h"
 #include "media/picture_collection.h"
 
 namespace {
-
-// No window, no clock, no sound: ticks are driven by the simulator itself.
-class TNoHost : public THost {
- public:
-  void SetDisplaySurface(const TDirectDrawSurface*) override {}
-  void Present(bool) override {}
-  uint32_t Clock() override { return 0; }
-  void Sleep(uint32_t) override {}
-  TPoint CursorPos() override { return {320, 240}; }
-  void SetCursor(TCursorShape) override {}
-  void SetAudioSource(TAudioSource*) override {}
-  int AudioRate() const override { return 0; }
-  void ProcessMessages() override {}
-  void ShowMessage(const std::string&) override {}
-  bool OpenFileDialog(TFileDialog&) override { return false; }
-  bool SaveFileDialog(TFileDialog&) override { return false; }
-};
 
 // Options of a silent match without shows. Without a display, play reads nothing of a bowler's
 // library but its "info" picture's numbers, so each file is read once and every later turn gets a
@@ -77,7 +61,7 @@ constexpr int64_t kMaxTicks = 1000000;
 struct TMatchSimulator::TRig {
   explicit TRig(const std::string& folder) : paths(folder) { state.front.programFolder = paths.Folder(); }
 
-  TNoHost host;
+  TNullHost host;  // ticks are driven by the simulator itself
   TApplication app{host};
   TQuietHost quiet;
   TProgramPaths paths;

@@ -20,7 +20,8 @@ class ShowBuilder {
   void Hold(int frames);
   // Appends blank frames.
   void Pause(int frames);
-  const LedFrame& Last() const { return show_.Frames.back(); }
+  // A copy: the show's frames move as it grows, so a reference would not outlive the next Add.
+  LedFrame Last() const { return show_.Frames.back(); }
   int Count() const { return static_cast<int>(show_.Frames.size()); }
   LedShow Take() { return std::move(show_); }
 
