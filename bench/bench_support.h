@@ -24,8 +24,7 @@ class TTimesReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean") continue;
-      const std::string name = run.benchmark_name();
-      seconds_[name.substr(0, name.find('/'))] = run.GetAdjustedCPUTime() * Scale(run.time_unit);
+      seconds_[run.run_name.function_name] = run.GetAdjustedCPUTime() * Scale(run.time_unit);
     }
     ConsoleReporter::ReportRuns(runs);
   }

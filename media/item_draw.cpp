@@ -91,9 +91,16 @@ void TPictureCollectionItem::Draw(TDirectDrawSurface& dest, int x, int y, int pa
                   static_cast<size_t>(bottom - top) * to * 2);
       return;
     }
+    // Short rows (lamps, glyphs, icons) are copied inline; a call to memcpy would cost more.
+    constexpr int kInlineRow = 32;
     for (int row = top; row < bottom; ++row) {
-      std::memcpy(dest.Row(y + row) + x + from, source.Row(rect.Top + row) + rect.Left + from,
-                  static_cast<size_t>(to - from) * 2);
+      uint16_t* target = dest.Row(y + row) + x + from;
+      const uint16_t* pixels = source.Row(rect.Top + row) + rect.Left + from;
+      if (to - from <= kInlineRow) {
+        CopyPixels(target, pixels, to - from);
+      } else {
+        std::memcpy(target, pixels, static_cast<size_t>(to - from) * 2);
+      }
     }
     return;
   }
