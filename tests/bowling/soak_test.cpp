@@ -72,9 +72,12 @@ class TSoak {
     if (dice_.Random(4) != 0) return;  // menus take their time too
     switch (form.pages.gui.PageIndex()) {
       case 0:
-        // Now and then the options, rarely the program's end; mostly the next mode in turn.
+        // Now and then the options, every 25 matches the program's end; mostly the next mode in turn.
         if (dice_.Random(30) == 0) return host.Click("option");
-        if (dice_.Random(400) == 0) return host.Click("quit");
+        if (matches_ % 25 == 24 && quitAt_ != matches_) {
+          quitAt_ = matches_;
+          return host.Click("quit");
+        }
         return host.Click(kModes[matches_ % 5]);
       case 1:
         if (dice_.Random(3) == 0) return host.Click(dice_.Random(2) ? "shadows" : "mblur");
@@ -154,6 +157,7 @@ class TSoak {
   int matches_ = 0;
   int programs_ = 0;
   int browsed_ = 0;
+  int quitAt_ = -1;
 };
 
 TEST(BowlingSoak, DISABLED_RandomInputOverEveryModeBowlerAndAlley) {
