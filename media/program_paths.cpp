@@ -86,7 +86,7 @@ std::string AbsoluteFolder(const char* value) {
 
 // The home folder of the account running the program, from the user database; "" when unknown.
 std::string AccountHome() {
-  long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+  const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
   std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
   passwd entry{};
   passwd* found = nullptr;
@@ -94,15 +94,24 @@ std::string AccountHome() {
   return AbsoluteFolder(found->pw_dir);
 }
 
-// <prefix>/share/<program>/ for an executable folder <prefix>/<games or bin>/; "" when the
-// executable folder has no parent.
-std::string InstalledDataFolder(const std::string& executableFolder, const std::string& program) {
-  const fs::path folder = fs::path(executableFolder).lexically_normal().parent_path();
-  if (!folder.has_parent_path() || folder == folder.root_path()) return {};
-  return WithSlash((folder.parent_path() / "share" / program).string());
-}
-
 bool Writable(const std::string& folder) { return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0; }
+
+// Creates the folder and any missing parents, each new one open to its owner only (the XDG rule).
+// Returns whether the folder exists afterwards.
+bool CreateUserFolder(const std::string& folder) {
+  if (folder.empty()) return false;
+  std::string path;
+  size_t start = 0;
+  for (;;) {
+    const size_t slash = folder.find('/', start);
+    path = folder.substr(0, slash);
+    if (!path.empty() && ::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (slash == std::string::npos || slash + 1 == folder.size()) break;
+    start = slash + 1;
+  }
+  std::error_code error;
+  return fs::is_directory(fs::path(folder), error);
+}
 
 // Copies a file whole; the copy appears at once or not at all. A failure leaves no copy.
 void CopyWhole(const std::string& from, const std::string& to) {
@@ -136,6 +145,13 @@ std::string FindPathIgnoringCase(const std::string& path) {
   return found ? *found : path;
 }
 
+std::string InstalledDataFolder(const std::string& executableFolder, const std::string& program) {
+  fs::path folder = fs::path(executableFolder).lexically_normal();
+  if (!folder.has_filename()) folder = folder.parent_path();
+  if (!folder.has_parent_path() || folder == folder.root_path()) return {};
+  return WithSlash((folder.parent_path() / "share" / program).string());
+}
+
 TUserFolders UserFoldersFromEnvironment() {
   std::string home = AbsoluteFolder(std::getenv("HOME"));
   if (home.empty()) home = AccountHome();
@@ -145,21 +161,6 @@ TUserFolders UserFoldersFromEnvironment() {
   user.data = AbsoluteFolder(std::getenv("XDG_DATA_HOME"));
   if (user.data.empty() && !home.empty()) user.data = home + ".local/share/";
   return user;
-}
-
-bool CreateUserFolder(const std::string& folder) {
-  if (folder.empty()) return false;
-  std::string path;
-  size_t start = 0;
-  for (;;) {
-    const size_t slash = folder.find('/', start);
-    path = folder.substr(0, slash);
-    if (!path.empty() && ::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    if (slash == std::string::npos || slash + 1 == folder.size()) break;
-    start = slash + 1;
-  }
-  std::error_code error;
-  return fs::is_directory(fs::path(folder), error);
 }
 
 TProgramPaths TProgramPaths::ForProgram(const std::string& program, const std::string& executableFolder,

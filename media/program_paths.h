@@ -35,6 +35,10 @@ std::string ToNativeSeparators(std::string path);
 // own error. path uses '/' and may be absolute or relative to the current folder.
 std::string FindPathIgnoringCase(const std::string& path);
 
+// Where a program installed in <prefix>/games/ or <prefix>/bin/ (executableFolder) has its data:
+// <prefix>/share/<program>/, whether or not it exists; "" for a folder without a parent.
+std::string InstalledDataFolder(const std::string& executableFolder, const std::string& program);
+
 // The per-user base folders, each ending in '/', or "" when no home folder is known.
 struct TUserFolders {
   std::string config;  // $XDG_CONFIG_HOME, else $HOME/.config/
@@ -44,10 +48,6 @@ struct TUserFolders {
 // The base folders of the user running the program. An XDG variable that is unset, empty or not an
 // absolute path is ignored; without $HOME the account's home folder is used.
 TUserFolders UserFoldersFromEnvironment();
-
-// Creates the folder and any missing parents, each new one readable by its owner only. Returns
-// whether the folder exists afterwards.
-bool CreateUserFolder(const std::string& folder);
 
 class TProgramPaths {
  public:

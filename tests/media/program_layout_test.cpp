@@ -81,6 +81,9 @@ TEST_F(ProgramLayoutTest, AnInstalledProgramFindsItsDataFromItsFolderAndKeepsIts
   EXPECT_EQ(paths.SaveGameFolder(), user_.data + "game/");
   EXPECT_EQ(TProgramPaths::ForProgram("game", root_ + "usr/bin", "data.dxg", user_).Folder(), installed_);
   EXPECT_FALSE(fs::exists(root_ + "home")) << "finding the folders creates none";
+  EXPECT_EQ(InstalledDataFolder("/usr/games/", "game"), "/usr/share/game/");
+  EXPECT_EQ(InstalledDataFolder("/opt/games/./bin", "game"), "/opt/games/share/game/");
+  EXPECT_EQ(InstalledDataFolder("/", "game"), "");
   // Without a home there is nowhere else to write.
   EXPECT_FALSE(TProgramPaths::ForProgram("game", games_, "data.dxg", TUserFolders{}).PerUser());
 }
