@@ -15,11 +15,14 @@
 
 namespace {
 
-// The bowling program folder: given, else the one beside bowlsim, else the current folder.
+// The bowling data: the folder given, else the program folder beside bowlsim (a build), else the
+// installed one (share/bowling under bowlsim's prefix), else the current folder.
 std::string DataFolder(const TSimOptions& options) {
   if (!options.data.empty()) return options.data;
   const std::string beside = ExecutableFolder() + "bowling";
-  return std::filesystem::is_directory(beside) ? beside : std::string(".");
+  if (std::filesystem::is_directory(beside)) return beside;
+  const std::string installed = InstalledDataFolder(ExecutableFolder(), "bowling");
+  return !installed.empty() && std::filesystem::is_directory(installed) ? installed : std::string(".");
 }
 
 // A progress bar on standard error while it is a terminal.

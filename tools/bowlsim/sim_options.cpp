@@ -31,7 +31,7 @@ const char* SimUsage() {
          "Plays computer-against-computer matches with the bowling program's own play code and prints,\n"
          "per bowler, the mean score and its spread, strike and spare rates and gutter balls.\n"
          "One --bowler plays against itself; DIR is the bowling program folder (default: the one\n"
-         "beside bowlsim). The same seed gives the same output.\n";
+         "beside bowlsim, else the installed one). The same seed gives the same output.\n";
 }
 
 TSimOptions ParseSimOptions(const std::vector<std::string>& args) {
