@@ -8,7 +8,25 @@
 #include "platform/sdl_host.h"
 #include "scoped_env.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
+
+// The offscreen driver loads the system's GL libraries, which keep allocations of their own for the
+// life of the process; the leak checker is told to leave what they allocate meanwhile alone.
+class TForeignAllocations {
+ public:
+#if defined(__SANITIZE_ADDRESS__)
+  TForeignAllocations() { __lsan_disable(); }
+  ~TForeignAllocations() { __lsan_enable(); }
+#else
+  TForeignAllocations() = default;
+#endif
+  TForeignAllocations(const TForeignAllocations&) = delete;
+  TForeignAllocations& operator=(const TForeignAllocations&) = delete;
+};
 
 TEST(DisplayTest, OnlyDriversThatReachAScreenCount) {
   EXPECT_TRUE(TSdlHost::DriverHasScreen("x11"));
@@ -37,6 +55,7 @@ TEST(DisplayTest, AScreenlessDriverNamedOnPurposeIsTaken) {
   TScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
   for (const char* driver : {"offscreen", "dummy"}) {
     TScopedEnv video("SDL_VIDEODRIVER", driver);
+    [[maybe_unused]] const TForeignAllocations foreign;
     TSdlHost host("Named driver", true);
     EXPECT_EQ(host.VideoDriver(), driver);
   }
