@@ -180,24 +180,34 @@ void TImGuiFormView::Visit(TButton& button) {
 
 void TImGuiFormView::Visit(TCheckBox& box) {
   Begin(box);
-  if (box.Font.Color != clNone) ImGui::PushStyleColor(ImGuiCol_Text, ImColorOf(box.Font.Color, 0));
+  // A box with a text colour of its own marks its state in that colour too, so the mark stays
+  // visible on any page colour.
+  const int colors = box.Font.Color != clNone ? 2 : 0;
+  if (colors) {
+    ImGui::PushStyleColor(ImGuiCol_Text, ImColorOf(box.Font.Color, 0));
+    ImGui::PushStyleColor(ImGuiCol_CheckMark, ImColorOf(box.Font.Color, 0));
+  }
   bool checked = box.Checked();
   const std::string label = Cp1252ToUtf8(box.Caption) + "##check";
   if (ImGui::Checkbox(label.c_str(), &checked)) {
     actions_->push_back([&box](TFormDispatcher& d) { d.Click(box); });
   }
-  if (box.Font.Color != clNone) ImGui::PopStyleColor();
+  ImGui::PopStyleColor(colors);
   End(box);
 }
 
 void TImGuiFormView::Visit(TRadioButton& radio) {
   Begin(radio);
-  if (radio.Font.Color != clNone) ImGui::PushStyleColor(ImGuiCol_Text, ImColorOf(radio.Font.Color, 0));
+  const int colors = radio.Font.Color != clNone ? 2 : 0;
+  if (colors) {
+    ImGui::PushStyleColor(ImGuiCol_Text, ImColorOf(radio.Font.Color, 0));
+    ImGui::PushStyleColor(ImGuiCol_CheckMark, ImColorOf(radio.Font.Color, 0));
+  }
   const std::string label = Cp1252ToUtf8(radio.Caption) + "##radio";
   if (ImGui::RadioButton(label.c_str(), radio.Checked())) {
     actions_->push_back([&radio](TFormDispatcher& d) { d.Click(radio); });
   }
-  if (radio.Font.Color != clNone) ImGui::PopStyleColor();
+  ImGui::PopStyleColor(colors);
   End(radio);
 }
 
