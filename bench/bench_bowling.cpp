@@ -8,33 +8,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
-#include <vector>
 
-#include "bowling/bowling_devices.h"
 #include "bowling/bowling_host.h"
-#include "bowling/bowling_play.h"
-#include "bowling/bowling_state.h"
-#include "bowling/led_sign.h"
 #include "bowling/match_simulator.h"
-#include "bowling/scoring.h"
+#include "bowling/play_components.h"
 #include "bench/bench_support.h"
 #include "media/null_host.h"
 #include "media/surface.h"
 
 namespace {
-
-class TBenchBowlingHost : public TBowlingHost {
- public:
-  bool SoundOn() const override { return false; }
-  bool CrowdReactions() const override { return false; }
-  bool SoftShadows() const override { return true; }
-  bool FastRefresh() const override { return false; }
-  int Animations() const override { return 0; }
-  int TournamentGames() const override { return 3; }
-  void cleanup() override {}
-  void EndProgram() override {}
-};
 
 std::string DataFolder() { return GeneratedFolder("bowling", "graphics.dxg"); }
 
@@ -46,43 +28,28 @@ std::string RequireData(benchmark::State& state) {
 }
 
 // The program's components with Vekt bowling on Tradtional against Marla, the ball among the pins.
-struct TBusyLane {
+struct TBusyLaneHosts {
   TNullHost host;
-  TApplication app{host};
-  TBenchBowlingHost bowlingHost;
-  TProgramPaths paths;
-  TRandom random{1};
-  TDXDraw DXDraw{&app};
-  TDXSound DXSound{&app};
-  TDXImageList graphics{&DXDraw}, LedList{&DXDraw}, alley{&DXDraw}, bowler{&DXDraw};
-  TDXWaveList music{&DXSound}, DXWaveList{&DXSound}, noise{&DXSound}, speech{&DXSound};
-  TDXTimer DXTimer{app, false}, IntroTimer{app, false}, LEDTimer{app, false}, goverTimer{app, false};
-  TBowlingState state;
-  TBowlingDevices devices{app,    DXDraw,  graphics, LedList,    alley,    bowler,     music,  DXWaveList, noise,
-                          speech, DXSound, DXTimer,  IntroTimer, LEDTimer, goverTimer, random, paths};
-  TLedSign sign{state, devices, bowlingHost};
-  TBowlingPlay play{state, devices, bowlingHost, sign};
+  TPresetBowlingHost bowlingHost;
+};
+
+struct TBusyLane : TBusyLaneHosts, TPlayComponents {
   TBowlingState busy;
 
-  explicit TBusyLane(const std::string& folder) : paths(folder) {
+  explicit TBusyLane(const std::string& folder) : TPlayComponents(host, bowlingHost, folder) {
+    bowlingHost.sound = bowlingHost.crowd = false;
+    bowlingHost.animations = 0;
+    random.Seed(1);
     DXDraw.Initialize();
     graphics.Items.ReadFromFile(paths.Find("graphics.dxg"));
     alley.Items.ReadFromFile(paths.Find("alleys\\Tradtional\\anis.dxg"));
     TFrontState& front = state.front;
     TMatchState& match = state.match;
-    front.programFolder = paths.Folder();
     front.alleyName = "Tradtional";
     front.playerCount = 2;
-    front.currentPlayer = 1;
     match.players[1].bowlerName = "Vekt";
     match.players[2].bowlerName = "Marla";
-    for (int n = 1; n <= 2; ++n) {
-      match.players[n].approachX = 320;
-      ClearSheet(match.players[n]);
-    }
-    match.frame = 1;
-    play.setup();
-    match.players[1].frameStarted[1] = match.players[2].frameStarted[1] = true;
+    play.StartMatch();
     // Four frames bowled by each, both rows shown; the ball rolling into the pins, four knocked.
     for (int n = 1; n <= 2; ++n) {
       TPlayer& p = match.players[n];
@@ -169,16 +136,6 @@ void BM_SimulatedMatch(benchmark::State& state) {
 }
 BENCHMARK(BM_SimulatedMatch)->Unit(benchmark::kMillisecond);
 
-void BM_MemcpyFrame(benchmark::State& state) {
-  std::vector<uint16_t> source(640 * 480, 0x1234);
-  std::vector<uint16_t> dest(640 * 480);
-  for (auto _ : state) {
-    std::memcpy(dest.data(), source.data(), source.size() * 2);
-    benchmark::DoNotOptimize(dest.data());
-    benchmark::ClobberMemory();
-  }
-  state.SetBytesProcessed(state.iterations() * 640 * 480 * 2);
-}
 BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
 
 // Prints each measurement beside the memcpy measured in the same run.

@@ -4,9 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
-#include <vector>
 
 #include "bench/bench_support.h"
 #include "fishing/fishing_devices.h"
@@ -155,16 +153,6 @@ void BM_TripTick(benchmark::State& state) {
 }
 BENCHMARK(BM_TripTick)->Unit(benchmark::kMicrosecond);
 
-void BM_MemcpyFrame(benchmark::State& state) {
-  std::vector<uint16_t> source(640 * 480, 0x1234);
-  std::vector<uint16_t> dest(640 * 480);
-  for (auto _ : state) {
-    std::memcpy(dest.data(), source.data(), source.size() * 2);
-    benchmark::DoNotOptimize(dest.data());
-    benchmark::ClobberMemory();
-  }
-  state.SetBytesProcessed(state.iterations() * 640 * 480 * 2);
-}
 BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
 
 // Prints the tick's time as a multiple of the memcpy measured in the same run.

@@ -1,11 +1,14 @@
 // What the benchmark programs share: the program folder generated beside the build's bench folder,
-// and a reporter that keeps each benchmark's processor time per iteration (the mean when repeated;
-// processor time, as these machines are shared and wall time counts the other jobs too), so a
-// program can print its figures beside the reference measured in the same run.
+// the frame memcpy they measure against, and a reporter that keeps each benchmark's processor time
+// per iteration (the mean when repeated; processor time, as these machines are shared and wall
+// time counts the other jobs too), so a program can print its figures beside the reference
+// measured in the same run.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -17,6 +20,19 @@
 inline std::string GeneratedFolder(const std::string& program, const std::string& marker) {
   const std::filesystem::path folder = std::filesystem::path(ExecutableFolder()) / ".." / "bin" / program;
   return std::filesystem::exists(folder / marker) ? folder.string() : std::string();
+}
+
+// The reference of the frame benchmarks: a memcpy of one 640 x 480 16-bit frame. A program
+// registers it with BENCHMARK(BM_MemcpyFrame) and compares against it by that name.
+inline void BM_MemcpyFrame(benchmark::State& state) {
+  std::vector<uint16_t> source(640 * 480, 0x1234);
+  std::vector<uint16_t> dest(640 * 480);
+  for (auto _ : state) {
+    std::memcpy(dest.data(), source.data(), source.size() * 2);
+    benchmark::DoNotOptimize(dest.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(state.iterations() * 640 * 480 * 2);
 }
 
 class TTimesReporter : public benchmark::ConsoleReporter {

@@ -1,6 +1,6 @@
 // What play and the LED sign need from the form around them: the options as the menus hold them,
 // read at the moment they are used, and the hand-overs back to the menus. The main form implements
-// it; the match simulator and tests provide their own.
+// it; the match simulator, benchmarks and tests preset theirs.
 #pragma once
 
 #include <string>
@@ -24,4 +24,25 @@ class TBowlingHost {
   virtual void EndProgram() = 0;
   // Loads a library file into a library (the program reads it afresh every time).
   virtual void LoadLibrary(TPictureCollection& library, const std::string& path);
+};
+
+// Options set once by whoever runs play without the menus (the match simulator, benchmarks,
+// tests); the hand-overs back to the menus do nothing.
+class TPresetBowlingHost : public TBowlingHost {
+ public:
+  bool SoundOn() const override { return sound; }
+  bool CrowdReactions() const override { return crowd; }
+  bool SoftShadows() const override { return shadows; }
+  bool FastRefresh() const override { return fastRefresh; }
+  int Animations() const override { return animations; }
+  int TournamentGames() const override { return games; }
+  void cleanup() override {}
+  void EndProgram() override {}
+
+  bool sound = true;
+  bool crowd = true;
+  bool shadows = true;
+  bool fastRefresh = false;
+  int animations = 2;
+  int games = 3;
 };

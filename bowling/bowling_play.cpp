@@ -66,6 +66,20 @@ void TBowlingPlay::setup() {
   match.cpuTarget = FirstBallTarget(player, devices_.random);
 }
 
+void TBowlingPlay::StartMatch() {
+  TMatchState& match = state_.match;
+  for (int n = 1; n <= 4; ++n) {
+    match.players[n].approachX = 320;
+    ClearSheet(match.players[n]);
+  }
+  match.frame = 1;
+  state_.front.currentPlayer = 1;
+  match.matchComplete = false;
+  match.cpuRelease = false;
+  setup();
+  match.players[1].frameStarted[1] = match.players[2].frameStarted[1] = true;
+}
+
 void TBowlingPlay::spareup() {
   TMatchState& match = state_.match;
   const TPlayer& player = state_.CurrentPlayer();

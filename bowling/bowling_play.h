@@ -22,6 +22,10 @@ class TBowlingPlay {
   // Prepares the turn of the current player: totals, the bowler's libraries and offsets, a fresh
   // rack, the turn's flags, the computer's spot.
   void setup();
+  // The first turn of a match, once its players, bowlers and alley are chosen: every sheet
+  // cleared, every bowler back in the middle, frame 1 for player 1, its setup and both first
+  // frames begun.
+  void StartMatch();
   // The second ball of a frame: totals, the knocked pins swept, the throw's state reset.
   void spareup();
 

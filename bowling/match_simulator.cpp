@@ -3,12 +3,9 @@
 #include <map>
 
 #include "bowling/ball.h"
-#include "bowling/bowling_devices.h"
 #include "bowling/bowling_host.h"
-#include "bowling/bowling_play.h"
 #include "bowling/data_names.h"
-#include "bowling/led_sign.h"
-#include "bowling/scoring.h"
+#include "bowling/play_components.h"
 #include "media/errors.h"
 #include "media/iso_math.h"
 #include "media/null_host.h"
@@ -19,16 +16,13 @@ namespace {
 // Options of a silent match without shows. Without a display, play reads nothing of a bowler's
 // library but its "info" picture's numbers, so each file is read once and every later turn gets a
 // library of just that item.
-class TQuietHost : public TBowlingHost {
+class TQuietHost : public TPresetBowlingHost {
  public:
-  bool SoundOn() const override { return false; }
-  bool CrowdReactions() const override { return false; }
-  bool SoftShadows() const override { return false; }
-  bool FastRefresh() const override { return false; }
-  int Animations() const override { return 0; }
-  int TournamentGames() const override { return 0; }
-  void cleanup() override {}
-  void EndProgram() override {}
+  TQuietHost() {
+    sound = crowd = shadows = false;
+    animations = 0;
+    games = 0;
+  }
   void LoadLibrary(TPictureCollection& library, const std::string& path) override {
     auto known = info_.find(path);
     if (known == info_.end()) {
@@ -59,30 +53,18 @@ constexpr int64_t kMaxTicks = 1000000;
 }  // namespace
 
 struct TMatchSimulator::TRig {
-  explicit TRig(const std::string& folder) : paths(folder) { state.front.programFolder = paths.Folder(); }
+  explicit TRig(const std::string& folder) : parts(host, quiet, folder) {}
 
   TNullHost host;  // ticks are driven by the simulator itself
-  TApplication app{host};
   TQuietHost quiet;
-  TProgramPaths paths;
-  TRandom random;
-  TDXDraw DXDraw{&app};
-  TDXSound DXSound{&app};
-  TDXImageList graphics{&DXDraw}, LedList{&DXDraw}, alley{&DXDraw}, bowler{&DXDraw};
-  TDXWaveList music{&DXSound}, DXWaveList{&DXSound}, noise{&DXSound}, speech{&DXSound};
-  TDXTimer DXTimer{app, false}, IntroTimer{app, false}, LEDTimer{app, false}, goverTimer{app, false};
-  TBowlingState state;
-  TBowlingDevices devices{app,    DXDraw,     graphics, LedList, alley,  bowler,     music,  DXWaveList, noise,
-                          speech, DXSound, DXTimer,  IntroTimer, LEDTimer, goverTimer, random, paths};
-  TLedSign sign{state, devices, quiet};
-  TBowlingPlay play{state, devices, quiet, sign};
+  TPlayComponents parts;
 };
 
 TMatchSimulator::TMatchSimulator(const std::string& programFolder) : rig_(std::make_unique<TRig>(programFolder)) {}
 
 TMatchSimulator::~TMatchSimulator() = default;
 
-void TMatchSimulator::Seed(uint64_t seed) { rig_->random.Seed(seed); }
+void TMatchSimulator::Seed(uint64_t seed) { rig_->parts.random.Seed(seed); }
 
 namespace {
 
@@ -98,7 +80,7 @@ bool InGutter(const TMatchState& match, bool bumperAlley) {
 
 TMatchResult TMatchSimulator::Play(const std::string& firstBowler, const std::string& secondBowler, int level,
                                    const std::string& alleyName) {
-  TBowlingState& state = rig_->state;
+  TBowlingState& state = rig_->parts.state;
   TFrontState& front = state.front;
   TMatchState& match = state.match;
   front.playerCount = 2;
@@ -110,17 +92,11 @@ TMatchResult TMatchSimulator::Play(const std::string& firstBowler, const std::st
     player.computer = n <= 2;
     player.finished = n > 2;
     player.level = static_cast<uint8_t>(level);
-    player.approachX = 320;
-    ClearSheet(player);
   }
   match.players[1].bowlerName = firstBowler;
   match.players[2].bowlerName = secondBowler;
-  match.frame = 1;
-  front.currentPlayer = 1;
-  match.matchComplete = false;
-  match.cpuRelease = false;
-  rig_->play.setup();
-  match.players[1].frameStarted[1] = match.players[2].frameStarted[1] = true;
+  TBowlingPlay& play = rig_->parts.play;
+  play.StartMatch();
 
   TMatchResult result;
   result.players[0].bowler = firstBowler;
@@ -134,7 +110,7 @@ TMatchResult TMatchSimulator::Play(const std::string& firstBowler, const std::st
       judged = true;
       if (InGutter(match, front.bumperAlley)) ++result.players[static_cast<size_t>(bowling - 1)].gutterBalls;
     }
-    rig_->play.Step(1, false);
+    play.Step(1, false);
     if (wasRolling && !match.rolling) {
       ++result.players[static_cast<size_t>(bowling - 1)].balls;
       judged = false;

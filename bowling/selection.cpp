@@ -5,7 +5,6 @@
 
 #include "bowling/data_names.h"
 #include "bowling/main_form.h"
-#include "bowling/scoring.h"
 #include "media/bitmap_file.h"
 #include "media/errors.h"
 #include "media/folder_listing.h"
@@ -252,17 +251,7 @@ void TMainForm::goClick() {
   Application().ProcessMessages();
   image.Hide();
   pages.gui.Hide();
-  TMatchState& match = state.match;
-  for (int n = 1; n <= 4; ++n) {
-    match.players[n].approachX = 320;
-    ClearSheet(match.players[n]);
-  }
-  match.frame = 1;
-  front.currentPlayer = 1;
-  match.matchComplete = false;
-  match.cpuRelease = false;
-  play.setup();
-  match.players[1].frameStarted[1] = match.players[2].frameStarted[1] = true;
+  play.StartMatch();
   ShowDisplay();
   DXTimer.SetEnabled(true);
   Stop(music, "music");

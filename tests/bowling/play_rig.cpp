@@ -1,12 +1,12 @@
 #include "play_rig.h"
 
-#include "bowling/scoring.h"
 #include "media/surface.h"
 
 namespace bowling_test {
 
-TPlayRig::TPlayRig(const std::string& folder) : paths(folder.empty() ? std::string("./") : folder) {
-  state.front.programFolder = paths.Folder();
+TPlayRig::TPlayRig(const std::string& folder)
+    : TPlayComponents(host, bowlingHost, folder.empty() ? std::string("./") : folder) {
+  random.Seed(7);
   DXTimer.SetInterval(7);
   for (TDXTimer* show : {&IntroTimer, &LEDTimer, &goverTimer}) show->SetInterval(100);
 }
@@ -28,27 +28,19 @@ void TPlayRig::OpenDevices(const std::string& alleyName) {
 }
 
 void TPlayRig::StartMatch(int players, bool firstComputer, bool secondComputer) {
-  TFrontState& front = state.front;
   TMatchState& match = state.match;
   for (int n = 1; n <= 4; ++n) {
     match.players[n].finished = true;
     match.players[n].computer = false;
-    match.players[n].approachX = 320;
-    ClearSheet(match.players[n]);
   }
-  front.playerCount = static_cast<uint8_t>(players);
+  state.front.playerCount = static_cast<uint8_t>(players);
   match.players[1].computer = firstComputer;
   match.players[1].finished = false;
   if (players == 2) {
     match.players[2].computer = secondComputer;
     match.players[2].finished = false;
   }
-  match.frame = 1;
-  front.currentPlayer = 1;
-  match.matchComplete = false;
-  match.cpuRelease = false;
-  play.setup();
-  match.players[1].frameStarted[1] = match.players[2].frameStarted[1] = true;
+  play.StartMatch();
   DXTimer.SetEnabled(true);
 }
 

@@ -8,11 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "bowling/bowling_devices.h"
 #include "bowling/bowling_host.h"
-#include "bowling/bowling_play.h"
-#include "bowling/bowling_state.h"
-#include "bowling/led_sign.h"
+#include "bowling/play_components.h"
 #include "data_fixture.h"
 #include "media/host.h"
 
@@ -42,28 +39,23 @@ class TRigHost : public THost {
   std::vector<std::string> messages;
 };
 
-class TRigBowlingHost : public TBowlingHost {
+// Options the test sets; counts the hand-overs back to the menus.
+class TRigBowlingHost : public TPresetBowlingHost {
  public:
-  bool SoundOn() const override { return sound; }
-  bool CrowdReactions() const override { return crowd; }
-  bool SoftShadows() const override { return shadows; }
-  bool FastRefresh() const override { return fastRefresh; }
-  int Animations() const override { return animations; }
-  int TournamentGames() const override { return games; }
   void cleanup() override { ++cleanups; }
   void EndProgram() override { ++endings; }
 
-  bool sound = true;
-  bool crowd = true;
-  bool shadows = true;
-  bool fastRefresh = false;
-  int animations = 2;
-  int games = 3;
   int cleanups = 0;
   int endings = 0;
 };
 
-struct TPlayRig {
+// The hosts, made before the components that use them.
+struct TRigHosts {
+  TRigHost host;
+  TRigBowlingHost bowlingHost;
+};
+
+struct TPlayRig : TRigHosts, TPlayComponents {
   // A rig whose program folder is folder ("" for none: turns then load nothing).
   explicit TPlayRig(const std::string& folder = "");
   ~TPlayRig();
@@ -76,31 +68,6 @@ struct TPlayRig {
   bool TickUntil(const std::function<bool()>& done, int maxTicks, bool draw = false);
   // The frame on the front surface at (x, y).
   uint16_t FrontPixel(int x, int y) const;
-
-  TRigHost host;
-  TApplication app{host};
-  TRigBowlingHost bowlingHost;
-  TProgramPaths paths;
-  TRandom random{7};
-  TDXDraw DXDraw{&app};
-  TDXSound DXSound{&app};
-  TDXImageList graphics{&DXDraw};
-  TDXImageList LedList{&DXDraw};
-  TDXImageList alley{&DXDraw};
-  TDXImageList bowler{&DXDraw};
-  TDXWaveList music{&DXSound};
-  TDXWaveList DXWaveList{&DXSound};
-  TDXWaveList noise{&DXSound};
-  TDXWaveList speech{&DXSound};
-  TDXTimer DXTimer{app, false};
-  TDXTimer IntroTimer{app, false};
-  TDXTimer LEDTimer{app, false};
-  TDXTimer goverTimer{app, false};
-  TBowlingState state;
-  TBowlingDevices devices{app,      DXDraw, graphics, LedList,    alley,    bowler,     music,  DXWaveList, noise,
-                          speech,   DXSound, DXTimer, IntroTimer, LEDTimer, goverTimer, random, paths};
-  TLedSign sign{state, devices, bowlingHost};
-  TBowlingPlay play{state, devices, bowlingHost, sign};
 };
 
 }  // namespace bowling_test
