@@ -6,6 +6,7 @@ namespace bowling_test {
 
 TPlayRig::TPlayRig(const std::string& folder)
     : TPlayComponents(host, bowlingHost, folder.empty() ? std::string("./") : folder) {
+  host.cursor = {320, 240};
   random.Seed(7);
   DXTimer.SetInterval(7);
   for (TDXTimer* show : {&IntroTimer, &LEDTimer, &goverTimer}) show->SetInterval(100);

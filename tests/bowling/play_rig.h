@@ -11,33 +11,9 @@
 #include "bowling/bowling_host.h"
 #include "bowling/play_components.h"
 #include "data_fixture.h"
-#include "media/host.h"
+#include "tests/support/rig_host.h"
 
 namespace bowling_test {
-
-class TRigHost : public THost {
- public:
-  void SetDisplaySurface(const TDirectDrawSurface* primary) override { display = primary; }
-  void Present(bool) override { ++presents; }
-  uint32_t Clock() override { return clock; }
-  void Sleep(uint32_t milliseconds) override { clock += milliseconds; }
-  TPoint CursorPos() override { return cursor; }
-  void SetCursor(TCursorShape) override {}
-  void SetAudioSource(TAudioSource* source) override { audio = source; }
-  int AudioRate() const override { return audioRate; }
-  void ProcessMessages() override {}
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool OpenFileDialog(TFileDialog&) override { return false; }
-  bool SaveFileDialog(TFileDialog&) override { return false; }
-
-  const TDirectDrawSurface* display = nullptr;
-  TAudioSource* audio = nullptr;
-  int audioRate = 22050;
-  uint32_t clock = 1000;
-  TPoint cursor{320, 240};
-  int presents = 0;
-  std::vector<std::string> messages;
-};
 
 // Options the test sets; counts the hand-overs back to the menus.
 class TRigBowlingHost : public TPresetBowlingHost {

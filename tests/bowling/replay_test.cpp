@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "alloc_counter.h"
+#include "tests/support/alloc_counter.h"
 #include "bowling/scoring.h"
 #include "play_rig.h"
 

@@ -8,6 +8,7 @@
 
 #include "media/dib_writer.h"
 #include "media/library_writer.h"
+#include "tests/support/test_pictures.h"
 
 namespace front_test {
 
@@ -40,14 +41,6 @@ TWave Tone(int samples) {
     wave.Data.push_back(static_cast<uint8_t>(static_cast<uint16_t>(value) >> 8));
   }
   return wave;
-}
-
-TPicture Solid(int width, int height, uint32_t rgb) {
-  TPicture picture;
-  picture.Width = width;
-  picture.Height = height;
-  picture.Pixels.assign(static_cast<size_t>(width) * height, rgb);
-  return picture;
 }
 
 }  // namespace

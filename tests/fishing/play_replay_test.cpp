@@ -6,7 +6,7 @@
 
 #include "media/dx_draw.h"
 #include "media/surface.h"
-#include "play_alloc_counter.h"
+#include "tests/support/alloc_counter.h"
 #include "play_rig.h"
 
 namespace {

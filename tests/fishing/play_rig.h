@@ -23,6 +23,7 @@
 #include "media/dx_wave_list.h"
 #include "media/program_paths.h"
 #include "media/random.h"
+#include "tests/support/rig_host.h"
 
 namespace play_test {
 
@@ -35,36 +36,6 @@ constexpr uint32_t kDashColour = 0x806040;
 // Patterns of the strike bar; its middle is (20 + 2) div 2 = 11.
 constexpr int kPowerbarPatterns = 20;
 constexpr int kDashHeight = 100;
-
-// A host whose clock only moves when the test says so. Each ProcessMessages call runs onMessages
-// (tests use it to press a key during a pause); by default a pause is answered after its 256
-// warm-up calls.
-class TRigHost : public THost {
- public:
-  void SetDisplaySurface(const TDirectDrawSurface* primary) override { display = primary; }
-  void Present(bool) override { ++presents; }
-  uint32_t Clock() override { return clock; }
-  void Sleep(uint32_t milliseconds) override { clock += milliseconds; }
-  TPoint CursorPos() override { return {}; }
-  void SetCursor(TCursorShape) override {}
-  void SetAudioSource(TAudioSource* source) override { audio = source; }
-  int AudioRate() const override { return 22050; }
-  void ProcessMessages() override {
-    ++messageCalls;
-    if (onMessages) onMessages();
-  }
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool OpenFileDialog(TFileDialog&) override { return false; }
-  bool SaveFileDialog(TFileDialog&) override { return false; }
-
-  const TDirectDrawSurface* display = nullptr;
-  TAudioSource* audio = nullptr;
-  uint32_t clock = 1000;
-  int presents = 0;
-  long messageCalls = 0;
-  std::function<void()> onMessages;
-  std::vector<std::string> messages;
-};
 
 // The form side of a trip, recording what play asked of it.
 class TRigTripHost : public TTripHost {
@@ -149,7 +120,7 @@ class TPlayRig {
   uint32_t BackPixel(int x, int y);
 
   std::filesystem::path folder;
-  TRigHost host;
+  TRigHost host;  // a pause is answered after its 256 warm-up calls unless onMessages presses a key
   TApplication app{host};
   TDXDraw draw{&app};
   TDXImageList objects{&draw};

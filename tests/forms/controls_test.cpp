@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/controls.h"
-#include "null_host.h"
+#include "media/null_host.h"
 
 namespace {
 

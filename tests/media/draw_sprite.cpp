@@ -10,6 +10,7 @@
 #include "media/library_writer.h"
 #include "tests/media/draw_fake_host.h"
 #include "tests/media/library_streams.h"
+#include "tests/support/test_pictures.h"
 
 namespace {
 
@@ -17,14 +18,6 @@ constexpr uint32_t kRed = 0xFF0000;  // picture pixels are 0x00RRGGBB
 constexpr uint32_t kGreen = 0x00FF00;
 constexpr uint16_t kRed565 = 0xF800;
 constexpr uint16_t kGreen565 = 0x07E0;
-
-TPicture Solid(int width, int height, uint32_t rgb) {
-  TPicture picture;
-  picture.Width = width;
-  picture.Height = height;
-  picture.Pixels.assign(static_cast<size_t>(width) * height, rgb);
-  return picture;
-}
 
 // Column x of the picture gets colour x + 1 in its blue channel (converted: (x + 1) div 8 ...),
 // so use a value that survives conversion: blue = 8 * (x % 31 + 1).

@@ -11,14 +11,9 @@
 #include "media/picture_collection.h"
 #include "media/wave_collection.h"
 #include "tests/media/library_streams.h"
+#include "tests/support/test_pictures.h"
 
 namespace {
-
-TPicture Solid(int width, int height, uint32_t color) {
-  TPicture picture{width, height, {}};
-  picture.Pixels.assign(static_cast<size_t>(width) * height, color);
-  return picture;
-}
 
 std::vector<uint8_t> NamedImages(const std::vector<std::string>& names) {
   std::vector<TPictureItemData> items;

@@ -1,4 +1,4 @@
-#include "play_alloc_counter.h"
+#include "tests/support/alloc_counter.h"
 
 #include <atomic>
 #include <cstdlib>
