@@ -21,6 +21,7 @@
 #include "media/program_paths.h"
 #include "media/wave_collection.h"
 #include "tools/dxlib/command.h"
+#include "tools/dxlib/folder_check.h"
 
 // Checks a bowling program folder (cmd_check_bowling.cpp); returns the exit code.
 int CheckBowlingFolder(const std::string& folder, TCommandOutput& out);
@@ -58,48 +59,19 @@ const TSoundNeed kEffects[] = {
     {"coins", false},
 };
 
-class TChecker {
+class TChecker : TFolderCheck {
  public:
-  explicit TChecker(const std::string& folder) : paths_(folder) {}
+  TChecker(const std::string& folder, TCommandOutput& out) : TFolderCheck(folder, out) {}
 
-  int Run(TCommandOutput& out) {
-    out_ = &out;
+  int Run() {
     LoadLibraries();
     CheckLakes();
     CheckObjectPictures();
     CheckSounds();
-    if (problems_ == 0) {
-      out.Print("%s: everything play needs is there (%d lakes checked)\n", paths_.Folder().c_str(), lakes_);
-      return 0;
-    }
-    out.Print("%d problem%s found\n", problems_, problems_ == 1 ? "" : "s");
-    return 1;
+    return Finish(Fmt("everything play needs is there (%d lakes checked)", lakes_));
   }
 
  private:
-  void Problem(const std::string& text) {
-    out_->Write(text + "\n");
-    ++problems_;
-  }
-
-  // Loads a library, reporting why it cannot be read; nullptr then.
-  template <typename Collection>
-  std::unique_ptr<Collection> Load(const std::string& relative) {
-    const std::string path = paths_.Find(relative);
-    if (!std::filesystem::is_regular_file(path)) {
-      Problem(Fmt("%s is missing.", relative.c_str()));
-      return nullptr;
-    }
-    auto collection = std::make_unique<Collection>();
-    try {
-      collection->ReadFromFile(path);
-    } catch (const Exception& e) {
-      Problem(Fmt("%s cannot be read: %s", relative.c_str(), e.Message().c_str()));
-      return nullptr;
-    }
-    return collection;
-  }
-
   void LoadLibraries() {
     objects_ = Load<TPictureCollection>("objects.dxg");
     sounds_ = Load<TWaveCollection>("sound.dxw");
@@ -290,9 +262,6 @@ class TChecker {
     }
   }
 
-  TProgramPaths paths_;
-  TCommandOutput* out_ = nullptr;
-  int problems_ = 0;
   int lakes_ = 0;
   std::unique_ptr<TPictureCollection> objects_;
   std::unique_ptr<TWaveCollection> sounds_;
@@ -307,7 +276,7 @@ int RunCheck(const std::vector<std::string>& args, TCommandOutput& out) {
   if (args[0] != "tarnhook" && args[0] != "bowling") throw TUsageError("check knows two programs: tarnhook, bowling");
   if (!std::filesystem::is_directory(args[1])) throw TUsageError("no folder " + args[1]);
   if (args[0] == "bowling") return CheckBowlingFolder(args[1], out);
-  return TChecker(args[1]).Run(out);
+  return TChecker(args[1], out).Run();
 }
 
 const TCommandRegistrar kCheck({"check", "check tarnhook|bowling DIR",

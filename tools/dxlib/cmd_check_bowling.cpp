@@ -22,6 +22,7 @@
 #include "media/program_paths.h"
 #include "media/wave_collection.h"
 #include "tools/dxlib/command.h"
+#include "tools/dxlib/folder_check.h"
 
 namespace {
 
@@ -152,12 +153,11 @@ struct TListing {
   std::vector<std::string> folders;  // the entries that are folders, in the same order
 };
 
-class TBowlingChecker {
+class TBowlingChecker : TFolderCheck {
  public:
-  explicit TBowlingChecker(const std::string& folder) : paths_(folder) {}
+  TBowlingChecker(const std::string& folder, TCommandOutput& out) : TFolderCheck(folder, out) {}
 
-  int Run(TCommandOutput& out) {
-    out_ = &out;
+  int Run() {
     CheckProgramLibraries();
     const TListing bowlers = List("bowlers");
     for (const std::string& name : bowlers.folders) CheckBowler(name);
@@ -167,48 +167,13 @@ class TBowlingChecker {
     CheckDefault(bowlers, "bowlers", "bowler", "Vekt");
     CheckDefault(alleys, "alleys", "alley", "Tradtional");
     CheckTournamentDraw(alleys);
-    if (problems_ == 0) {
-      const int bumpers = static_cast<int>(std::count_if(alleys.folders.begin(), alleys.folders.end(), IsBumperAlley));
-      out.Print("%s: everything the program needs is there (%zu bowlers, %zu alleys of which %d with bumpers, "
-                "%zu LED shows checked)\n",
-                paths_.Folder().c_str(), bowlers.folders.size(), alleys.folders.size(), bumpers, std::size(kShows));
-      return 0;
-    }
-    out.Print("%d problem%s found\n", problems_, Plural(problems_));
-    return 1;
+    const int bumpers = static_cast<int>(std::count_if(alleys.folders.begin(), alleys.folders.end(), IsBumperAlley));
+    return Finish(Fmt("everything the program needs is there (%zu bowlers, %zu alleys of which %d with bumpers, "
+                      "%zu LED shows checked)",
+                      bowlers.folders.size(), alleys.folders.size(), bumpers, std::size(kShows)));
   }
 
  private:
-  void Problem(const std::string& text) {
-    out_->Write(text + "\n");
-    ++problems_;
-  }
-  void Note(const std::string& text) { out_->Write("Note: " + text + "\n"); }
-
-  // The existing file the program opens for a relative name, or "" after reporting it missing.
-  std::string Existing(const std::string& relative) {
-    const std::string path = paths_.Find(relative);
-    std::error_code error;
-    if (fs::is_regular_file(path, error)) return path;
-    Problem(Fmt("%s is missing.", relative.c_str()));
-    return "";
-  }
-
-  // Loads a library, reporting why it cannot be read; nullptr then.
-  template <typename Collection>
-  std::unique_ptr<Collection> Load(const std::string& relative) {
-    const std::string path = Existing(relative);
-    if (path.empty()) return nullptr;
-    auto collection = std::make_unique<Collection>();
-    try {
-      collection->ReadFromFile(path);
-    } catch (const Exception& e) {
-      Problem(Fmt("%s cannot be read: %s", relative.c_str(), e.Message().c_str()));
-      return nullptr;
-    }
-    return collection;
-  }
-
   void CheckProgramLibraries() {
     if (auto graphics = Load<TPictureCollection>("graphics.dxg")) CheckPictures(*graphics, "graphics.dxg", kGraphics);
     if (auto sounds = Load<TWaveCollection>("sound.dxw")) CheckSounds(*sounds, "sound.dxw", kEffects);
@@ -447,11 +412,8 @@ class TBowlingChecker {
     }
   }
 
-  TProgramPaths paths_;
-  TCommandOutput* out_ = nullptr;
-  int problems_ = 0;
 };
 
 }  // namespace
 
-int CheckBowlingFolder(const std::string& folder, TCommandOutput& out) { return TBowlingChecker(folder).Run(out); }
+int CheckBowlingFolder(const std::string& folder, TCommandOutput& out) { return TBowlingChecker(folder, out).Run(); }
