@@ -4,27 +4,13 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 
 #include "media/library_writer.h"
 #include "tools/assetgen/bowling_art/graphics.h"
 #include "tools/assetgen/bowling_art/led_shows.h"
-
-namespace {
-
-void WriteText(const std::string& path, const std::string& text) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (!out.flush()) throw std::runtime_error("Cannot create file " + temp);
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) throw std::runtime_error("Cannot create file " + path);
-}
-
-}  // namespace
+#include "tools/assetgen/sprites/embedded_source.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
@@ -41,8 +27,8 @@ int main(int argc, char** argv) {
       WritePictureLibrary(dir + "/leds/" + show.Name + ".led", bowling_art::LedShowLibrary(show));
     }
     if (argc == 3) {
-      WriteText(argv[2], bowling_art::BowlingFormPicturesSource(
-                             EncodePictureLibrary(bowling_art::BowlingFormPictures())));
+      sprites::WriteSourceFile(
+          argv[2], bowling_art::BowlingFormPicturesSource(EncodePictureLibrary(bowling_art::BowlingFormPictures())));
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "assetgen_bowling_art: %s\n", e.what());

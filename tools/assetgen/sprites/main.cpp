@@ -2,26 +2,12 @@
 // library, and, when FORM_SOURCE is given, the C++ source that embeds the form's four pictures.
 #include <cstdio>
 #include <exception>
-#include <fstream>
 #include <string>
 
 #include "media/library_writer.h"
+#include "tools/assetgen/sprites/embedded_source.h"
 #include "tools/assetgen/sprites/form_pictures.h"
 #include "tools/assetgen/sprites/items.h"
-
-namespace {
-
-void WriteText(const std::string& path, const std::string& text) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (!out.flush()) throw std::runtime_error("Cannot create file " + temp);
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) throw std::runtime_error("Cannot create file " + path);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
@@ -32,7 +18,7 @@ int main(int argc, char** argv) {
     const std::string dir = argv[1];
     WritePictureLibrary(dir + "/objects.dxg", sprites::ObjectLibrary());
     if (argc == 3) {
-      WriteText(argv[2], sprites::FormPicturesSource(EncodePictureLibrary(sprites::FormPictures())));
+      sprites::WriteSourceFile(argv[2], sprites::FormPicturesSource(EncodePictureLibrary(sprites::FormPictures())));
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "assetgen_sprites: %s\n", e.what());
