@@ -54,16 +54,7 @@ TEST(InstalledBowlingTree, LiesWhereDesktopsAndPlayersLookForIt) {
   }
   EXPECT_FALSE(fs::exists(prefix + "share/bowling/bowling")) << "the program is not data";
   EXPECT_FALSE(fs::exists(prefix + "share/bowling/bowling.ini")) << "the options are the player's";
-  const std::string entry = ReadText(prefix + "share/applications/org.tarnhook.bowling.desktop");
-  EXPECT_NE(entry.find("\nExec=bowling\n"), std::string::npos);
-  EXPECT_NE(entry.find("\nIcon=org.tarnhook.bowling\n"), std::string::npos);
-  EXPECT_TRUE(fs::is_regular_file(prefix + "share/metainfo/org.tarnhook.bowling.metainfo.xml"));
-  EXPECT_TRUE(fs::is_regular_file(prefix + "share/man/man6/bowling.6.gz"));
-  for (const int size : {16, 32, 48, 64, 128, 256}) {
-    const std::string edge = std::to_string(size);
-    const auto png = PngSize(prefix + "share/icons/hicolor/" + edge + "x" + edge + "/apps/org.tarnhook.bowling.png");
-    EXPECT_EQ(png, std::pair(size, size)) << size;
-  }
+  ExpectDesktopFiles("bowling");
 }
 
 TEST_F(InstalledBowling, KeepsItsOptionsInTheUsersConfigFolder) {

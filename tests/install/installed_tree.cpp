@@ -1,5 +1,7 @@
 #include "installed_tree.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -63,6 +65,21 @@ void TScopedVariable::Set(const char* value) {
     setenv(name_, value, 1);
   } else {
     unsetenv(name_);
+  }
+}
+
+void ExpectDesktopFiles(const std::string& program) {
+  const std::string prefix = Prefix();
+  const std::string id = "org.tarnhook." + program;
+  const std::string entry = ReadText(prefix + "share/applications/" + id + ".desktop");
+  EXPECT_NE(entry.find("\nExec=" + program + "\n"), std::string::npos) << program;
+  EXPECT_NE(entry.find("\nIcon=" + id + "\n"), std::string::npos) << program;
+  EXPECT_TRUE(fs::is_regular_file(prefix + "share/metainfo/" + id + ".metainfo.xml")) << program;
+  EXPECT_TRUE(fs::is_regular_file(prefix + "share/man/man6/" + program + ".6.gz")) << program;
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
+    const std::string edge = std::to_string(size);
+    const auto png = PngSize(prefix + "share/icons/hicolor/" + edge + "x" + edge + "/apps/" + id + ".png");
+    EXPECT_EQ(png, std::pair(size, size)) << program << " " << size;
   }
 }
 

@@ -20,6 +20,9 @@ void WriteText(const std::string& path, const std::string& text);
 void CopyFiles(const std::string& from, const std::string& to);
 // The width and height a PNG file's header gives; nothing when the file is not a PNG.
 std::optional<std::pair<int, int>> PngSize(const std::string& path);
+// Expects the desktop entry starting program, its AppStream file, its manual page and its icon
+// in every hicolor size under the prefix.
+void ExpectDesktopFiles(const std::string& program);
 
 // An environment variable set (or removed, with nullptr) for a test's length.
 class TScopedVariable {

@@ -40,16 +40,7 @@ TEST(InstalledTarnhook, LiesWhereDesktopsAndPlayersLookForIt) {
   }
   EXPECT_FALSE(fs::exists(prefix + "share/tarnhook/tarnhook")) << "the program is not data";
   for (const char* tool : {"dxlib", "dxview", "bowlsim"}) EXPECT_TRUE(fs::is_regular_file(prefix + "bin/" + tool));
-  const std::string entry = ReadText(prefix + "share/applications/org.tarnhook.tarnhook.desktop");
-  EXPECT_NE(entry.find("\nExec=tarnhook\n"), std::string::npos);
-  EXPECT_NE(entry.find("\nIcon=org.tarnhook.tarnhook\n"), std::string::npos);
-  EXPECT_TRUE(fs::is_regular_file(prefix + "share/metainfo/org.tarnhook.tarnhook.metainfo.xml"));
-  EXPECT_TRUE(fs::is_regular_file(prefix + "share/man/man6/tarnhook.6.gz"));
-  for (const int size : {16, 32, 48, 64, 128, 256}) {
-    const std::string edge = std::to_string(size);
-    const auto png = PngSize(prefix + "share/icons/hicolor/" + edge + "x" + edge + "/apps/org.tarnhook.tarnhook.png");
-    EXPECT_EQ(png, std::pair(size, size)) << size;
-  }
+  ExpectDesktopFiles("tarnhook");
 }
 
 TEST(InstalledTarnhook, KeepsOptionsAndSaveGamesInTheUsersFolders) {
