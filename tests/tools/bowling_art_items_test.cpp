@@ -16,9 +16,7 @@ namespace {
 
 using bowling_art_test::FormPictures;
 using bowling_art_test::Graphics;
-using bowling_art_test::Keyed;
 using bowling_art_test::Luminance;
-using bowling_art_test::PixelOf;
 
 // The visible pixels of a pattern as a string, to compare patterns.
 std::string Shape(const TPictureCollectionItem& item, int pattern) {
@@ -205,20 +203,10 @@ TEST(BowlingArtItems, SignHousingsFrameTheLampFieldAndTheLampLights) {
 TEST(BowlingArtItems, PointersAreAnchoredWhereTheProgramDrawsThem) {
   const TPictureCollectionItem& mouse = Graphics().Find("mouse");
   EXPECT_FALSE(Keyed(mouse, PixelOf(mouse, 0, 0, 0)));  // the hot spot is the top-left pixel
-  const TPictureCollectionItem& think = Graphics().Find("think");
-  double sx = 0, sy = 0;
-  int n = 0;
-  for (int y = 0; y < think.Height(); ++y) {
-    for (int x = 0; x < think.Width(); ++x) {
-      if (Keyed(think, PixelOf(think, 0, x, y))) continue;
-      sx += x + 0.5;
-      sy += y + 0.5;
-      ++n;
-    }
-  }
-  ASSERT_GT(n, 0);
-  EXPECT_NEAR(sx / n, 16, 1.5);
-  EXPECT_NEAR(sy / n, 16, 1.5);
+  const auto centre = DrawnCentre(Graphics().Find("think"));
+  ASSERT_TRUE(centre);
+  EXPECT_NEAR(centre->first, 16, 1.5);
+  EXPECT_NEAR(centre->second, 16, 1.5);
   const TPictureCollectionItem& button = Graphics().Find("helpbutton");
   EXPECT_FALSE(Keyed(button, PixelOf(button, 0, button.Width() / 2, button.Height() / 2)));
 }

@@ -16,8 +16,6 @@
 namespace {
 
 using bowling_art::LedFrame;
-using bowling_art_test::PixelOf;
-using bowling_art_test::Raw565;
 using bowling_art_test::ReadShow;
 
 // The lamps of frame i as the program reads them from pattern 0.

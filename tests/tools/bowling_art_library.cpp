@@ -4,7 +4,6 @@
 
 #include "bowling/form_pictures.h"
 #include "media/library_writer.h"
-#include "media/pixel_format.h"
 #include "tools/assetgen/bowling_art/graphics.h"
 #include "tools/assetgen/bowling_art/led_shows.h"
 
@@ -37,19 +36,6 @@ std::unique_ptr<TPictureCollection> ReadShow(const std::string& name) {
   auto c = std::make_unique<TPictureCollection>();
   if (!bytes.empty()) c->ReadFromStream(bytes.data(), bytes.size());
   return c;
-}
-
-uint32_t PixelOf(const TPictureCollectionItem& item, int pattern, int x, int y) {
-  const TRect r = item.PatternRect(pattern);
-  return item.Picture().At(r.Left + x, r.Top + y);
-}
-
-uint16_t Raw565(uint32_t pixel) { return PackPicturePixel(pixel, TPixelFormat::RGB565); }
-
-bool Keyed(const TPictureCollectionItem& item, uint32_t pixel) {
-  const TColor key = item.TransparentColor();
-  const uint32_t keyRgb = (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
-  return item.Transparent && Raw565(pixel) == Raw565(keyRgb);
 }
 
 int Luminance(uint32_t c) { return (((c >> 16) & 255) * 3 + ((c >> 8) & 255) * 6 + (c & 255)) / 10; }

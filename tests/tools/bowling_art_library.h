@@ -7,6 +7,7 @@
 #include <string>
 
 #include "media/picture_collection.h"
+#include "tests/tools/item_pixels.h"
 
 namespace bowling_art_test {
 
@@ -17,12 +18,6 @@ TPictureCollection& FormPictures();
 // The LED show of that name, encoded and read back.
 std::unique_ptr<TPictureCollection> ReadShow(const std::string& name);
 
-// The item's pixel (0x00RRGGBB) at (x, y) of pattern p.
-uint32_t PixelOf(const TPictureCollectionItem& item, int pattern, int x, int y);
-// The raw 16-bit 5-6-5 value the program's surfaces hold for a picture pixel.
-uint16_t Raw565(uint32_t pixel);
-// True when the colour key hides the pixel on a 16-bit surface.
-bool Keyed(const TPictureCollectionItem& item, uint32_t pixel);
 // Perceived brightness 0..255.
 int Luminance(uint32_t pixel);
 

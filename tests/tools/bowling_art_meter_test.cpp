@@ -11,9 +11,6 @@
 namespace {
 
 using bowling_art_test::Graphics;
-using bowling_art_test::Keyed;
-using bowling_art_test::PixelOf;
-using bowling_art_test::Raw565;
 
 constexpr uint32_t kLane = 0x10000;  // not a 16-bit value: marks pixels where the lane shows
 

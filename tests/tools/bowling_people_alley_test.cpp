@@ -20,7 +20,7 @@ double LeftEdge(double y) { return 212 + (407 - y) * (253 - 212) / 311.0; }
 double RightEdge(double y) { return 423 - (407 - y) * (423 - 382) / 311.0; }
 
 uint32_t HallPixel(const std::string& alley, int x, int y) {
-  return PixelAt(AlleyAnis(alley).Find("alley"), 0, x, y);
+  return PixelOf(AlleyAnis(alley).Find("alley"), 0, x, y);
 }
 
 // Where along a row the colour changes most, between x0 and x1: the x of the pixel boundary.
@@ -66,7 +66,7 @@ TEST(BowlingPeopleAlleys, EveryFallStartsFromTheSameStandingPinAndEndsLying) {
         bool same = true;
         for (int y = 0; y < item.Height() && same; ++y) {
           for (int x = 0; x < item.Width() && same; ++x) {
-            same = PixelAt(item, 0, x, y) == PixelAt(item, row * 16, x, y);
+            same = PixelOf(item, 0, x, y) == PixelOf(item, row * 16, x, y);
           }
         }
         EXPECT_TRUE(same) << item_name << " row " << row;
@@ -100,7 +100,7 @@ TEST(BowlingPeopleAlleys, ThePitLayersMatchTheHallAndLeaveThePitOpen) {
     for (auto [item, top] : {std::pair{&over, 0}, {&under, 94}}) {
       for (int y = 0; y < item->Height(); ++y) {
         for (int x = 0; x < item->Width(); ++x) {
-          if (Drawn(*item, 0, x, y) && PixelAt(*item, 0, x, y) != PixelAt(hall, 0, 225 + x, top + y)) ++mismatches;
+          if (Drawn(*item, 0, x, y) && PixelOf(*item, 0, x, y) != PixelOf(hall, 0, 225 + x, top + y)) ++mismatches;
         }
       }
     }

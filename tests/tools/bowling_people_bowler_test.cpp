@@ -48,7 +48,7 @@ bool SameSilhouette(const TPictureCollectionItem& a, int pa, const TPictureColle
 bool SamePattern(const TPictureCollectionItem& item, int pa, int pb) {
   for (int y = 0; y < item.Height(); ++y) {
     for (int x = 0; x < item.Width(); ++x) {
-      if (PixelAt(item, pa, x, y) != PixelAt(item, pb, x, y)) return false;
+      if (PixelOf(item, pa, x, y) != PixelOf(item, pb, x, y)) return false;
     }
   }
   return true;

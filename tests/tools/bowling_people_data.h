@@ -6,6 +6,7 @@
 #include <string>
 
 #include "media/picture_collection.h"
+#include "tests/tools/item_pixels.h"
 
 namespace bowling_people_test {
 
@@ -13,10 +14,6 @@ namespace bowling_people_test {
 TPictureCollection& BowlerAnis(const std::string& name);
 TPictureCollection& AlleyAnis(const std::string& name);
 
-// The item's pixel (0x00RRGGBB) at (x, y) of pattern p.
-uint32_t PixelAt(const TPictureCollectionItem& item, int pattern, int x, int y);
-// True when the pixel is hidden by the item's colour key on a 16-bit (5-6-5) surface.
-bool Keyed(const TPictureCollectionItem& item, uint32_t pixel);
 // True when (x, y) of pattern p is drawn.
 bool Drawn(const TPictureCollectionItem& item, int pattern, int x, int y);
 // Distance between two 0x00RRGGBB colours (sum of the channel differences).

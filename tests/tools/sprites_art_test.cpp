@@ -11,9 +11,7 @@
 
 namespace {
 
-using sprites_test::Keyed;
 using sprites_test::Objects;
-using sprites_test::PixelOf;
 
 int Red(uint32_t c) { return (c >> 16) & 255; }
 int Green(uint32_t c) { return (c >> 8) & 255; }
@@ -134,20 +132,10 @@ TEST(SpritesArt, PointersAreAnchoredWherePlayDrawsThem) {
   EXPECT_FALSE(Keyed(mouse, PixelOf(mouse, 0, 0, 0)));
   // The other two are drawn centred on the pointer.
   for (const char* name : {"mousegas", "mousenofish"}) {
-    const TPictureCollectionItem& item = Objects().Find(name);
-    double sx = 0, sy = 0;
-    int n = 0;
-    for (int y = 0; y < item.Height(); ++y) {
-      for (int x = 0; x < item.Width(); ++x) {
-        if (Keyed(item, PixelOf(item, 0, x, y))) continue;
-        sx += x + 0.5;
-        sy += y + 0.5;
-        ++n;
-      }
-    }
-    ASSERT_GT(n, 0);
-    EXPECT_NEAR(sx / n, 16, 1.5) << name;
-    EXPECT_NEAR(sy / n, 16, 1.5) << name;
+    const auto centre = DrawnCentre(Objects().Find(name));
+    ASSERT_TRUE(centre) << name;
+    EXPECT_NEAR(centre->first, 16, 1.5) << name;
+    EXPECT_NEAR(centre->second, 16, 1.5) << name;
   }
   // The splash is a ring: its middle shows the water.
   const TPictureCollectionItem& splash = Objects().Find("splash");

@@ -12,9 +12,7 @@
 
 namespace {
 
-using sprites_test::Keyed;
 using sprites_test::Objects;
-using sprites_test::PixelOf;
 
 constexpr double kPi = 3.14159265358979323846;
 

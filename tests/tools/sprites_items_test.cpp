@@ -13,9 +13,7 @@
 namespace {
 
 using sprites_test::FormPictures;
-using sprites_test::Keyed;
 using sprites_test::Objects;
-using sprites_test::PixelOf;
 
 struct Expected {
   std::string Name;

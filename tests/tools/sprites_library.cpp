@@ -26,16 +26,4 @@ TPictureCollection& FormPictures() {
   return *pictures;
 }
 
-uint32_t PixelOf(const TPictureCollectionItem& item, int pattern, int x, int y) {
-  const TRect r = item.PatternRect(pattern);
-  return item.Picture().At(r.Left + x, r.Top + y);
-}
-
-bool Keyed(const TPictureCollectionItem& item, uint32_t pixel) {
-  const TColor key = item.TransparentColor();
-  const uint32_t keyRgb = (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
-  auto to565 = [](uint32_t c) { return ((c >> 19) & 31) << 11 | ((c >> 10) & 63) << 5 | ((c >> 3) & 31); };
-  return item.Transparent && to565(pixel) == to565(keyRgb);
-}
-
 }  // namespace sprites_test

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "media/picture_collection.h"
+#include "tests/tools/item_pixels.h"
 
 namespace sprites_test {
 
@@ -13,9 +14,5 @@ TPictureCollection& Objects();
 // The four pictures embedded in the fishing program (the generated kFormPictures).
 TPictureCollection& FormPictures();
 
-// The item's pixel at (x, y) of pattern p.
-uint32_t PixelOf(const TPictureCollectionItem& item, int pattern, int x, int y);
-// True when the pixel is hidden by the item's colour key on a 16-bit (5-6-5) surface.
-bool Keyed(const TPictureCollectionItem& item, uint32_t pixel);
 
 }  // namespace sprites_test
