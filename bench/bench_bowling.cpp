@@ -83,7 +83,8 @@ struct TBusyLane : TBusyLaneHosts, TPlayComponents {
   }
 };
 
-void BM_PlayTickDrawn(benchmark::State& state) {
+// Ticks of play from the busy lane, each from the same state.
+void PlayTicks(benchmark::State& state, bool draw) {
   const std::string folder = RequireData(state);
   if (folder.empty()) return;
   TBusyLane lane(folder);
@@ -91,24 +92,16 @@ void BM_PlayTickDrawn(benchmark::State& state) {
     state.PauseTiming();
     lane.state = lane.busy;
     state.ResumeTiming();
-    lane.play.Step(1, true);
+    lane.play.Step(1, draw);
     benchmark::DoNotOptimize(lane.DXDraw.Primary()->Bits());
-  }
-}
-BENCHMARK(BM_PlayTickDrawn)->Unit(benchmark::kMicrosecond);
-
-void BM_PlayTickUndrawn(benchmark::State& state) {
-  const std::string folder = RequireData(state);
-  if (folder.empty()) return;
-  TBusyLane lane(folder);
-  for (auto _ : state) {
-    state.PauseTiming();
-    lane.state = lane.busy;
-    state.ResumeTiming();
-    lane.play.Step(1, false);
     benchmark::DoNotOptimize(lane.state.match.ballY);
   }
 }
+
+void BM_PlayTickDrawn(benchmark::State& state) { PlayTicks(state, true); }
+BENCHMARK(BM_PlayTickDrawn)->Unit(benchmark::kMicrosecond);
+
+void BM_PlayTickUndrawn(benchmark::State& state) { PlayTicks(state, false); }
 BENCHMARK(BM_PlayTickUndrawn)->Unit(benchmark::kMicrosecond);
 
 void BM_LedShowTick(benchmark::State& state) {
