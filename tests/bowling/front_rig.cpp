@@ -8,6 +8,7 @@
 
 #include "media/mixer.h"
 #include "media/wave_collection.h"
+#include "tests/support/sounding.h"
 
 namespace bowling_test {
 
@@ -36,14 +37,7 @@ void TFrontRig::Key(int key) {
 }
 
 bool TFrontRig::Sounding(TDXWaveList& library, const std::string& name) {
-  TMixer* mixer = form->DXSound.Mixer();
-  if (!mixer) return false;
-  TSoundBuffers& buffers = library.Items.Find(name).Buffers();
-  if (buffers.BaseVoice >= 0 && mixer->Busy(buffers.BaseVoice)) return true;
-  for (int voice : buffers.Instances) {
-    if (mixer->Busy(voice)) return true;
-  }
-  return false;
+  return ::Sounding(library.Items, name);
 }
 
 std::string TFrontRig::Ini() const {

@@ -4,28 +4,18 @@
 // other builds; TH_SOAK_TICKS overrides the count.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 
 #include "bowling/main_form.h"
 #include "forms/virtual_keys.h"
 #include "media/random.h"
 #include "platform/headless_host.h"
+#include "tests/support/soak_length.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr long kDefaultTicks = 200000;
-#else
-constexpr long kDefaultTicks = 20000;
-#endif
-
-long SoakTicks() {
-  const char* value = std::getenv("TH_SOAK_TICKS");
-  return value ? std::max(1L, std::atol(value)) : kDefaultTicks;
-}
 
 const char* const kModes[] = {"practice", "pvsp", "pvscomp", "tourney", "demo"};
 

@@ -9,6 +9,7 @@
 #include "media/dib_writer.h"
 #include "media/library_writer.h"
 #include "tests/support/test_pictures.h"
+#include "tests/support/sounding.h"
 
 namespace front_test {
 
@@ -91,14 +92,7 @@ TMainForm& TFrontRig::Start() {
 }
 
 bool TFrontRig::Sounding(TDXWaveList& library, const std::string& name) {
-  TMixer* mixer = form->DXSound.Mixer();
-  if (!mixer) return false;
-  TSoundBuffers& buffers = library.Items.Find(name).Buffers();
-  if (buffers.BaseVoice >= 0 && mixer->Busy(buffers.BaseVoice)) return true;
-  for (int voice : buffers.Instances) {
-    if (mixer->Busy(voice)) return true;
-  }
-  return false;
+  return ::Sounding(library.Items, name);
 }
 
 bool TFrontRig::Audible() {

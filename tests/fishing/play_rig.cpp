@@ -7,6 +7,7 @@
 #include "media/library_writer.h"
 #include "media/surface.h"
 #include "tests/support/test_pictures.h"
+#include "tests/support/sounding.h"
 
 namespace play_test {
 
@@ -226,14 +227,7 @@ void TPlayRig::Ticks(int count) {
 
 bool TPlayRig::Sounding(const std::string& name) {
   TWaveCollection& library = sounds.Items.IndexOf(name) >= 0 ? sounds.Items : background.Items;
-  TSoundBuffers& buffers = library.Find(name).Buffers();
-  TMixer* mixer = sound.Mixer();
-  if (!mixer) return false;
-  if (buffers.BaseVoice >= 0 && mixer->Busy(buffers.BaseVoice)) return true;
-  for (int voice : buffers.Instances) {
-    if (mixer->Busy(voice)) return true;
-  }
-  return false;
+  return ::Sounding(library, name);
 }
 
 void TPlayRig::Silence() {

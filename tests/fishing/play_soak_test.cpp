@@ -3,7 +3,6 @@
 // 20,000 in other builds; TH_SOAK_TICKS overrides the count.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "fishing/lake_map.h"
@@ -11,21 +10,11 @@
 #include "media/ini_file.h"
 #include "media/iso_math.h"
 #include "play_rig.h"
+#include "tests/support/soak_length.h"
 
 namespace {
 
 using play_test::TPlayRig;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr long kDefaultTicks = 200000;
-#else
-constexpr long kDefaultTicks = 20000;
-#endif
-
-long SoakTicks() {
-  const char* value = std::getenv("TH_SOAK_TICKS");
-  return value ? std::max(1L, std::atol(value)) : kDefaultTicks;
-}
 
 std::vector<std::string> CatalogueLakes(const TProgramPaths& paths) {
   const TIniFile catalogue(paths.Find("lakes\\lakes.ini"));
