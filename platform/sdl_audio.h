@@ -21,7 +21,6 @@ class TSdlAudio {
   int Open();
   // The source the callback pulls from (nullptr: silence, and the device closes).
   void SetSource(TAudioSource* source);
-  bool IsOpen() const { return device_ != 0; }
 
  private:
   void Close();
