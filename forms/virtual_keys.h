@@ -28,6 +28,10 @@ constexpr int VK_SUBTRACT = 109;
 constexpr int VK_DIVIDE = 111;
 constexpr int VK_F1 = 112;  // F1..F12 are 112..123
 constexpr int VK_F12 = 123;
+// Keys that have none of the codes above (punctuation, Caps Lock, the keypad point, letters of
+// other layouts) still reach the handlers: as VK_UNNAMED plus the key's position on the keyboard
+// (0..511), so each has a code of its own that no named key shares, the same when pressed and released.
+constexpr int VK_UNNAMED = 0x100;
 
 // Modifier keys and mouse buttons held while an event happens.
 using TShiftState = unsigned;

@@ -87,8 +87,8 @@ void TSdlHost::HandleEvent(const SDL_Event& event) {
         if (!event.key.repeat) screen_->ToggleFullscreen();
         break;
       }
-      const int key = VirtualKeyFromSdl(sym);
-      if (key == 0 || !dispatcher_) break;
+      if (!dispatcher_) break;
+      const int key = VirtualKeyFromSdl(sym, scancode);
       if (down) {
         dispatcher_->KeyDown(key, ShiftState());
       } else {

@@ -2,10 +2,14 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 #include "forms/virtual_keys.h"
 
-int VirtualKeyFromSdl(int sdlKeycode) {
-  const SDL_Keycode k = sdlKeycode;
+namespace {
+
+// The named code of a key by what it means on the current layout, or 0.
+int NamedKey(SDL_Keycode k) {
   if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
   if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
   if (k >= SDLK_F1 && k <= SDLK_F12) return VK_F1 + (k - SDLK_F1);
@@ -41,4 +45,11 @@ int VirtualKeyFromSdl(int sdlKeycode) {
     case SDLK_KP_DIVIDE: return VK_DIVIDE;
     default: return 0;
   }
+}
+
+}  // namespace
+
+int VirtualKeyFromSdl(int sdlKeycode, int sdlScancode) {
+  if (const int named = NamedKey(sdlKeycode)) return named;
+  return VK_UNNAMED + std::clamp(sdlScancode, 0, SDL_NUM_SCANCODES - 1);
 }

@@ -63,6 +63,19 @@ void PostKey(int virtualKey, bool down) {
   SDL_PushEvent(&event);
 }
 
+void PostNamedKey(const char* sdlKeyName, bool down, bool alt) {
+  SDL_Event event{};
+  event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.key.keysym.sym = SDL_GetKeyFromName(sdlKeyName);
+  event.key.keysym.scancode = SDL_GetScancodeFromName(sdlKeyName);
+  if (event.key.keysym.scancode == SDL_SCANCODE_UNKNOWN) {
+    event.key.keysym.scancode = SDL_GetScancodeFromKey(event.key.keysym.sym);
+  }
+  event.key.keysym.mod = alt ? KMOD_LALT : KMOD_NONE;
+  SDL_PushEvent(&event);
+}
+
 void PostText(const char* utf8) {
   SDL_Event event{};
   event.type = SDL_TEXTINPUT;

@@ -2,6 +2,7 @@
 // widgets and loop, driven by input posted into SDL's queue.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <set>
 #include <thread>
 
 #include "forms/controls.h"
@@ -123,6 +125,7 @@ class TSmokeForm : public TForm {
 
   void FormShow() override { script.SetEnabled(true); }
   void FormKeyDown(int key, TShiftState) override { keys.push_back(key); }
+  void FormKeyUp(int key, TShiftState) override { keysUp.push_back(key); }
 
   void Step() {
     ++ticks;
@@ -144,8 +147,19 @@ class TSmokeForm : public TForm {
         PostKey(VK_RETURN, true);
         throw EDXDrawError("Shown and answered");
       case 27: PostKey(VK_RETURN, false); break;
-      case 29: sdlHost.CaptureNextFrame(shot); break;
-      case 31: Close(); break;
+      case 29:
+        // Keys without a virtual-key code, then Alt+Enter there and back, which stays the host's.
+        for (const char* name : {";", "CapsLock", "Keypad .", "\xc3\xb6"}) {
+          PostNamedKey(name, true);
+          PostNamedKey(name, false);
+        }
+        for (int i = 0; i < 2; ++i) {
+          PostNamedKey("Return", true, true);
+          PostNamedKey("Return", false, true);
+        }
+        break;
+      case 31: sdlHost.CaptureNextFrame(shot); break;
+      case 33: Close(); break;
       default: break;
     }
   }
@@ -177,6 +191,7 @@ class TSmokeForm : public TForm {
   int listClicks = 0;
   int nameChanges = 0;
   std::vector<int> keys;
+  std::vector<int> keysUp;
 };
 
 TEST(SdlHostTest, RunsAMenuThroughTheRealLoopOnTheDummyDrivers) {
@@ -188,14 +203,22 @@ TEST(SdlHostTest, RunsAMenuThroughTheRealLoopOnTheDummyDrivers) {
   TSdlHost host("Smoke", true);
   TSmokeForm form(host, shot);
   EXPECT_EQ(host.Run(form), 0);
-  EXPECT_EQ(form.ticks, 31);
+  EXPECT_EQ(form.ticks, 33);
   EXPECT_EQ(form.okClicks, 1);
   EXPECT_EQ(form.listClicks, 1);
   EXPECT_EQ(form.lakes.ItemIndex(), 1);
   EXPECT_EQ(form.name.Text(), "Player!");
   EXPECT_EQ(form.nameChanges, 1);
-  // The Enter pressed while the error box was up answered the box and did not reach the form.
-  EXPECT_EQ(form.keys, (std::vector<int>{VK_ESCAPE}));
+  // The Enter pressed while the error box was up answered the box and did not reach the form;
+  // each unnamed key came with a code of its own, the same when released; Alt+Enter stayed away.
+  ASSERT_EQ(form.keys.size(), 5u);
+  EXPECT_EQ(form.keys[0], VK_ESCAPE);
+  const std::vector<int> unnamed(form.keys.begin() + 1, form.keys.end());
+  EXPECT_EQ(std::set<int>(unnamed.begin(), unnamed.end()).size(), 4u);
+  for (int key : unnamed) {
+    EXPECT_GE(key, VK_UNNAMED);
+    EXPECT_NE(std::find(form.keysUp.begin(), form.keysUp.end(), key), form.keysUp.end()) << key;
+  }
 
   const TBmp bmp = ReadBmp(shot);
   ASSERT_EQ(bmp.Width, 640);
