@@ -76,6 +76,8 @@ void TBowlingPlay::StartMatch() {
   state_.front.currentPlayer = 1;
   match.matchComplete = false;
   match.cpuRelease = false;
+  // An Escape pressed on the menus must not make the match's first Enter abandon it.
+  match.exitPending = false;
   setup();
   match.players[1].frameStarted[1] = match.players[2].frameStarted[1] = true;
 }
@@ -207,22 +209,21 @@ void TBowlingPlay::BallFinished() {
 void TBowlingPlay::EndOfMatch() {
   TFrontState& front = state_.front;
   const TMatchState& match = state_.match;
+  // Only the show that plays is opened, so a missing "wingame" says nothing when "winall" plays.
+  const char* show = "gameover";
   if (front.tournamentMode) {
     front.tournamentContinues = false;
     if (match.players[1].frameTotal[10] > match.players[2].frameTotal[10]) {
       front.tournamentContinues = true;
-      sign_.Load("wingame");
+      show = "wingame";
       const int games = host_.TournamentGames();
       if (games != 0 && front.tournamentGamesPlayed >= games) {
         front.tournamentContinues = false;
-        sign_.Load("winall");
+        show = "winall";
       }
-    } else {
-      sign_.Load("gameover");
     }
-  } else {
-    sign_.Load("gameover");
   }
+  sign_.Load(show);
   if (TDirectDrawSurface* surface = devices_.DXDraw.Surface()) surface->Fill(0);
   devices_.DXDraw.Flip();
   Play(devices_.music, "music");

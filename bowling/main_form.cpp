@@ -126,7 +126,7 @@ void TMainForm::FormCreate() {
   front.lastTournamentAlley.clear();
   front.lastTournamentOpponent.clear();
   front.tournamentGamesPlayed = 0;
-  random.Randomize(Host().Clock());
+  random.Randomize(Host().WallClock());
   front.programFolder = paths.Folder();
   LoadOwnLibrary(graphics, "graphics.dxg");
   LoadOwnLibrary(music, "music.dxw");
@@ -175,6 +175,10 @@ void TMainForm::cleanup() {
   pages.gui.Show();
   pages.gui.SetPageIndex(6);
   TMatchState& match = state.match;
+  // The last ball leaves its phase set; kept, Space on a menu page would start the meter.
+  match.aiming = match.charging = match.rolling = match.dragging = false;
+  match.reacting = match.aniPlayed = match.helpShown = match.exitPending = false;
+  match.keyLeft = match.keyRight = match.showAllScores = false;
   match.players[1].finished = match.players[2].finished = false;
   if (state.front.tournamentContinues) return;
   for (int n = 1; n <= 4; ++n) {

@@ -7,6 +7,7 @@
 // start of a match in selection.cpp; the tournament's draw in tournament.cpp.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,17 @@ class TMainForm : public TForm, public TBowlingHost {
   std::string MatchDataProblems();
   // Shows the picture of a file on a page, or the reason it cannot be shown.
   void ShowPicture(TImage& picture, TLabel& problem, const std::string& relative, bool sizeToPicture);
-  // The tournament's draw of alley, opponent, skill, length and progress (tournament.cpp).
-  void TournamentDraw();
+  // The tournament as it stood before a draw: a start refused after the draw puts it back, so
+  // no game is counted that was never bowled.
+  struct TTournamentBefore {
+    TFrontState front;
+    std::array<TPlayer, 5> players;
+    int barMin = 0;
+    int barMax = 0;
+    int barPosition = 0;
+  };
+  // The tournament's draw of alley, opponent, skill, length and progress (tournament.cpp); returns
+  // the tournament as it stood before.
+  TTournamentBefore TournamentDraw();
+  void UndoTournamentDraw(const TTournamentBefore& before);
 };

@@ -2,6 +2,7 @@
 // pictures, confirming each player's bowler and skill, and goClick, which turns the choices into a
 // running match.
 #include <algorithm>
+#include <optional>
 
 #include "bowling/data_names.h"
 #include "bowling/main_form.h"
@@ -226,8 +227,10 @@ std::string TMainForm::MatchDataProblems() {
 void TMainForm::goClick() {
   Play(DXWaveList, "hit");
   TFrontState& front = state.front;
-  if (front.tournamentMode) TournamentDraw();
+  std::optional<TTournamentBefore> beforeDraw;
+  if (front.tournamentMode) beforeDraw = TournamentDraw();
   if (const std::string problems = MatchDataProblems(); !problems.empty()) {
+    if (beforeDraw) UndoTournamentDraw(*beforeDraw);
     Host().ShowMessage("This match cannot start:\n" + problems);
     return;
   }

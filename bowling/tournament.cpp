@@ -40,10 +40,12 @@ std::string DrawTournamentOpponent(const std::vector<std::string>& bowlers, cons
   return DrawUntil(bowlers, random, other);
 }
 
-void TMainForm::TournamentDraw() {
+TMainForm::TTournamentBefore TMainForm::TournamentDraw() {
   TFrontState& front = state.front;
   TPlayer& opponent = state.match.players[2];
   const TTourneyPage& tourney = pages.tourney;
+  TProgressBar& bar = pages.progress.tprogbar;
+  TTournamentBefore before{front, state.match.players, bar.Min(), bar.Max(), bar.Position()};
   ++front.tournamentGamesPlayed;
   front.alleyName = DrawTournamentAlley(pages.alley.alleycombo.Items(), front.lastTournamentAlley, random);
   front.lastTournamentAlley = front.alleyName;
@@ -63,7 +65,15 @@ void TMainForm::TournamentDraw() {
   if (tourney.games3.Checked()) front.tournamentLength = 3;
   if (tourney.games5.Checked()) front.tournamentLength = 5;
   if (tourney.games7.Checked()) front.tournamentLength = 7;
-  TProgressBar& bar = pages.progress.tprogbar;
   bar.SetRange(0, front.tournamentLength);
   bar.SetPosition(front.tournamentGamesPlayed);
+  return before;
+}
+
+void TMainForm::UndoTournamentDraw(const TTournamentBefore& before) {
+  state.front = before.front;
+  state.match.players = before.players;
+  TProgressBar& bar = pages.progress.tprogbar;
+  bar.SetRange(before.barMin, before.barMax);
+  bar.SetPosition(before.barPosition);
 }

@@ -55,6 +55,9 @@ class THost {
 
   // Milliseconds from an arbitrary start, as the frame timer reads it.
   virtual uint32_t Clock() = 0;
+  // Microseconds of the time of day since 1970, which differ from one start of a program to the
+  // next: what Randomize seeds from. A host without a real clock (a test's) gives Clock().
+  virtual uint64_t WallClock() { return Clock(); }
   virtual void Sleep(uint32_t milliseconds) = 0;
   // Pointer position in 640 x 480 coordinates.
   virtual TPoint CursorPos() = 0;

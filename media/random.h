@@ -17,8 +17,8 @@ class TRandom {
 
   // Restarts the sequence that the seed x names.
   void Seed(uint64_t x);
-  // Seeds from a value that differs from run to run; the caller passes the host's clock.
-  void Randomize(uint32_t clockValue) { Seed(clockValue); }
+  // Seeds from a value that differs from run to run; the caller passes the host's wall clock.
+  void Randomize(uint64_t clockValue) { Seed(clockValue); }
 
   // A uniform integer in 0 .. n - 1; 0 when n <= 0.
   int32_t Random(int32_t n);

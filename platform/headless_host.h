@@ -36,6 +36,7 @@ class THeadlessHost : public THost {
   void SetDisplaySurface(const TDirectDrawSurface* primary) override { display_ = primary; }
   void Present(bool waitVBlank) override;
   uint32_t Clock() override { return clock_; }
+  uint64_t WallClock() override { return wallClock_; }
   void Sleep(uint32_t milliseconds) override { clock_ += milliseconds; }
   TPoint CursorPos() override;
   void SetCursor(TCursorShape shape) override { screenCursor_ = shape; }
@@ -50,6 +51,8 @@ class THeadlessHost : public THost {
   // Clock.
   void Advance(uint32_t milliseconds) { clock_ += milliseconds; }
   void SetClock(uint32_t milliseconds) { clock_ = milliseconds; }
+  // The time of day a program seeds its random generator from (0 unless set).
+  void SetWallClock(uint64_t microseconds) { wallClock_ = microseconds; }
 
   // Input, queued for the next Step. Names are control names (ignoring case); a name that is not
   // on the form when the input is delivered raises std::invalid_argument from Step.
@@ -131,6 +134,7 @@ class THeadlessHost : public THost {
   TAudioSource* audio_ = nullptr;
   bool audioAvailable_ = true;
   uint32_t clock_ = 0;
+  uint64_t wallClock_ = 0;
   TCursorShape screenCursor_ = TCursorShape::Default;
   std::deque<TInput> inputs_;
   int presentCount_ = 0;

@@ -235,6 +235,11 @@ void TSdlHost::Present(bool waitVBlank) { RenderScreen(waitVBlank); }
 
 uint32_t TSdlHost::Clock() { return SDL_GetTicks(); }
 
+uint64_t TSdlHost::WallClock() {
+  const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(sinceEpoch).count());
+}
+
 void TSdlHost::Sleep(uint32_t milliseconds) { SDL_Delay(milliseconds); }
 
 int TSdlHost::AudioRate() const { return audio_->Open(); }

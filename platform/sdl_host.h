@@ -63,6 +63,7 @@ class TSdlHost : public THost {
   void SetDisplaySurface(const TDirectDrawSurface* primary) override { display_ = primary; }
   void Present(bool waitVBlank) override;
   uint32_t Clock() override;
+  uint64_t WallClock() override;
   void Sleep(uint32_t milliseconds) override;
   TPoint CursorPos() override;
   void SetCursor(TCursorShape shape) override { screenCursor_ = shape; }

@@ -15,7 +15,12 @@ namespace {
 
 TEST(Front, FirstStartWithoutAnIniFile) {
   TFrontRig rig;
+  constexpr uint64_t kTimeOfDay = 1765000000123456;  // microseconds since 1970
+  rig.host.SetClock(40);
+  rig.host.SetWallClock(kTimeOfDay);
   TMainForm& form = rig.Start();
+  TRandom seeded(kTimeOfDay);
+  EXPECT_EQ(TRandom(form.random).Next(), seeded.Next()) << "seeded from the time of day";
   const TConfigPage& config = form.pages.config;
   EXPECT_TRUE(config.sound.Checked());
   EXPECT_TRUE(config.speechchk.Checked());
@@ -212,7 +217,10 @@ TEST(Front, MissingPicturesAndBrokenLibrariesAreExplainedNotFatal) {
   EXPECT_EQ(form.pages.gui.PageIndex(), 4) << "the menu stays usable";
   EXPECT_FALSE(form.DXTimer.Enabled());
   rig.Click("prevalley");
+  rig.Key(VK_ESCAPE);  // pressed on the menu, it is no pending exit in the match
   rig.Click("go");
+  EXPECT_TRUE(form.DXTimer.Enabled());
+  rig.Key(VK_RETURN);
   EXPECT_TRUE(form.DXTimer.Enabled());
 }
 

@@ -2,6 +2,7 @@
 // real form and loop, the games' results set on the sheets at the end of each game.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "bowling/data_names.h"
@@ -9,6 +10,7 @@
 #include "bowling/tournament.h"
 #include "forms/virtual_keys.h"
 #include "front_rig.h"
+#include "media/library_writer.h"
 
 namespace bowling_test {
 namespace {
@@ -107,11 +109,47 @@ TEST(Tournament, ThreeWonGamesEndWithWinAllAndTheMainPage) {
   EXPECT_EQ(rig.PlayGame("gotourney", 90, 70), 6);
   EXPECT_EQ(form.pages.progress.tprogbar.Max(), 3);
   EXPECT_EQ(rig.PlayGame("tcontinue", 90, 70), 6);
+  // The won tournament opens only its own show: a missing "wingame" says nothing then.
+  std::filesystem::remove(rig.folder + "leds/wingame.led");
   EXPECT_EQ(rig.PlayGame("tcontinue", 90, 70), 0);
+  EXPECT_TRUE(rig.host.Messages().empty()) << rig.host.Messages().front();
   EXPECT_EQ(rig.progress, (std::vector<int>{1, 2, 3}));
   EXPECT_FALSE(form.state.front.tournamentContinues);
   EXPECT_EQ(form.state.front.tournamentGamesPlayed, 3);
   EXPECT_EQ(rig.shows, (std::vector<std::string>{"wingame", "wingame", "winall"}));
+  // The last ball left its turn aiming; back on the menu no key reaches play.
+  rig.Key(VK_SPACE);
+  rig.Key(VK_UNNAMED + 55);
+  EXPECT_FALSE(form.state.match.charging);
+  EXPECT_FALSE(rig.Sounding(form.DXWaveList, "single"));
+}
+
+TEST(Tournament, ARefusedStartLeavesTheTournamentAsItWas) {
+  TTournamentRig rig;
+  TMainForm& form = *rig.form;
+  // Both plain alleys unreadable: every draw lands on one of them and the start is refused.
+  const std::string good = rig.folder + "tradtional-anis.dxg";
+  std::filesystem::copy_file(rig.folder + "alleys/Tradtional/anis.dxg", good);
+  for (const char* alley : {"Tradtional", "Neon"}) WritePictureLibrary(rig.folder + "alleys/" + alley + "/anis.dxg", {});
+  const TPlayer opponent = form.state.match.players[2];
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    rig.Click("gotourney");
+    ASSERT_EQ(rig.host.Messages().size(), static_cast<size_t>(attempt));
+    EXPECT_EQ(form.pages.gui.PageIndex(), 5);
+  }
+  EXPECT_EQ(form.state.front.tournamentGamesPlayed, 0);
+  EXPECT_EQ(form.pages.progress.tprogbar.Position(), 0);
+  EXPECT_EQ(form.state.front.lastTournamentAlley, "");
+  EXPECT_EQ(form.state.front.lastTournamentOpponent, "");
+  EXPECT_EQ(form.state.match.players[2].bowlerName, opponent.bowlerName);
+  EXPECT_EQ(form.state.match.players[2].level, opponent.level);
+  // Mended, the first game bowled is game 1 of 3, and winning it does not win the tournament.
+  std::filesystem::copy_file(good, rig.folder + "alleys/Tradtional/anis.dxg",
+                             std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(good, rig.folder + "alleys/Neon/anis.dxg", std::filesystem::copy_options::overwrite_existing);
+  EXPECT_EQ(rig.PlayGame("gotourney", 90, 70), 6);
+  EXPECT_EQ(rig.progress, (std::vector<int>{1}));
+  EXPECT_EQ(rig.shows, (std::vector<std::string>{"wingame"}));
 }
 
 TEST(Tournament, ALossAtGameTwoOrATieEndsIt) {

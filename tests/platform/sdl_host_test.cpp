@@ -201,6 +201,10 @@ TEST(SdlHostTest, RunsAMenuThroughTheRealLoopOnTheDummyDrivers) {
   std::remove(shot.c_str());
 
   TSdlHost host("Smoke", true);
+  // The random seed's source is the time of day, not the time since SDL started.
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  EXPECT_NEAR(static_cast<double>(host.WallClock()),
+              static_cast<double>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()), 3600e6);
   TSmokeForm form(host, shot);
   EXPECT_EQ(host.Run(form), 0);
   EXPECT_EQ(form.ticks, 33);
