@@ -134,6 +134,15 @@ TEST(Pins, KnockedPinsKnockTheirNeighboursOnceEach) {
   EXPECT_LE(struck.fallRow, 11);
   EXPECT_GE(struck.vy, striker.vy) << "never flies up faster than its striker";
   EXPECT_EQ(PinsDown(match), 2);
+  // Still in reach on the next ticks, the knocked pin is not struck again, nor its striker by it.
+  const TPin once = struck;
+  const TPin strikerBefore = striker;
+  for (int tick = 0; tick < 5; ++tick) PinsHitPins(match, random);
+  EXPECT_EQ(struck.vx, once.vx);
+  EXPECT_EQ(struck.vy, once.vy);
+  EXPECT_EQ(struck.fallRow, once.fallRow);
+  EXPECT_EQ(striker.vx, strikerBefore.vx);
+  EXPECT_EQ(striker.vy, strikerBefore.vy);
 }
 
 TEST(Pins, StillnessReadsAllTenAndSweptPinsAreOffTheLane) {
