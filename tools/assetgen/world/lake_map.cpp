@@ -261,17 +261,6 @@ void SetObject(TIsoMap& map, int& index, int col, int row, const std::string& na
 
 }  // namespace
 
-TNeighbours DiamondNeighbours(int col, int row, int lastCol, int lastRow) {
-  // Odd rows sit half a tile to the right, so their upper and lower neighbours are a column on.
-  const int shift = row % 2;
-  TNeighbours n{{col - 1 + shift, col + shift, col + shift, col - 1 + shift},
-                {row - 1, row - 1, row + 1, row + 1}};
-  for (int k = 0; k < 4; ++k) {
-    if (n.col[k] < 0 || n.col[k] > lastCol || n.row[k] < 0 || n.row[k] > lastRow) n.col[k] = -1;
-  }
-  return n;
-}
-
 TIsoMap GenerateLakeMap(const TLakeShape& shape, const TLook& look, const TLakeObjects& objects) {
   const int cols = shape.cols;
   const int rows = shape.rows;
@@ -382,7 +371,13 @@ TIsoMap GenerateLakeMap(const TLakeShape& shape, const TLook& look, const TLakeO
   }
   if (index > kMapObjectCount) throw std::runtime_error("too many map objects");
 
-  // Land: sand or grass, then shore pieces from the four neighbours, then standing features.
+  // Land: sand or grass, then shore pieces from the four neighbours, then standing features. The
+  // land is laid out first so that the shore rule sees water and markers exactly where they are.
+  for (int c = 0; c < cols; ++c) {
+    for (int r = 0; r < rows; ++r) {
+      if (!water.At(c, r)) map.Cell(c, r) = tiles::kGrass;
+    }
+  }
   for (int c = 0; c < cols; ++c) {
     for (int r = 0; r < rows; ++r) {
       if (water.At(c, r)) continue;
@@ -392,11 +387,7 @@ TIsoMap GenerateLakeMap(const TLakeShape& shape, const TLook& look, const TLakeO
       const double beachy = Noise(x, y, 260, shape.seed + 21);
       const bool sandy = (near <= 1 && beachy < shape.sandShare * 1.6) || (near <= 2 && beachy < shape.sandShare * 0.8) ||
                          (look.tropic && near <= 3 && beachy < shape.sandShare * 0.5);
-      const TNeighbours n = DiamondNeighbours(c, r, cols - 1, rows - 1);
-      int mask = 0;
-      for (int k = 0; k < 4; ++k) {
-        if (n.col[k] >= 0 && water.At(n.col[k], n.row[k])) mask |= 1 << k;
-      }
+      const int mask = ShoreMask(map, c, r);
       int tile = (sandy ? tiles::kSand : tiles::kGrass) + mask;
       if (mask == 0) {
         const double woods = Noise(x, y, 300, shape.seed + 23);

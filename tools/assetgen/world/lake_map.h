@@ -1,5 +1,5 @@
 // Generated lake maps: a height field of basin, noise, islands and rivers sampled at the cell
-// centres gives water and land; shore pieces follow from each land cell's four diamond neighbours;
+// centres gives water and land; shore pieces follow from the shore rule the lake maker uses;
 // features, water life and the map objects with their markers are placed on top.
 #pragma once
 
@@ -9,6 +9,7 @@
 
 #include "fishing/iso_map.h"
 #include "tools/assetgen/world/tile_look.h"
+#include "tools/lakemaker/shore_rule.h"
 
 struct TIsland {
   double x, y;    // centre, as a share of the map's width and height
@@ -46,11 +47,3 @@ struct TLakeObjects {
 
 // The whole map of one lake; same input, same map.
 TIsoMap GenerateLakeMap(const TLakeShape& shape, const TLook& look, const TLakeObjects& objects);
-
-// The four diamond neighbours of a cell in the staggered grid: north-west, north-east, south-east,
-// south-west (the order of the shore mask bits). Cells off the grid come back with col = -1.
-struct TNeighbours {
-  int col[4];
-  int row[4];
-};
-TNeighbours DiamondNeighbours(int col, int row, int lastCol, int lastRow);

@@ -15,6 +15,7 @@
 #include "tools/assetgen/world/lake_catalogue.h"
 #include "tools/assetgen/world/map_preview.h"
 #include "tools/assetgen/world/output_files.h"
+#include "tools/lakemaker/lake_overview.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ int Run(const std::filesystem::path& out, const std::string& previewDir) {
     CheckAsPlayWould(lake, map);
     const std::filesystem::path stem = out / "lakes" / lake.name;
     WriteIsoMap(stem.string() + ".iso", map);
-    const TPicture overview = DrawMapOverview(map, *lake.look);
+    const TPicture overview = DrawLakeOverview(map, OverviewColoursFor(lake.look->library));
     WriteWholeFile(stem.string() + ".bmp", EncodeBmp24(overview));
     WriteWholeFile(stem.string() + ".ini", LakeIniText(lake));
     if (!previewDir.empty()) {
