@@ -70,24 +70,9 @@ std::vector<TLakeDefinition> CampaignLakes() {
   const TLook& south = TropicLook();
 
   {
+    // The practice lake is a text map in lakes/, made by dxlib lake make.
     TLakeDefinition lake = Lake("Birch_Pond", north);
-    lake.description =
-        "A quiet pond among the birches, free to fish as often as you like. No contest: catch 5 fish to "
-        "finish the trip. Good for learning to drive, cast and set the hook, and for finding a little "
-        "treasure when your wallet is empty.";
-    Fish(lake, 24, 14, 10, 0, "Serpent");
-    Contest(lake, 0, 0, 5, 0, 2);
-    Size(lake, 30, 120, 11);
-    lake.shape.roughness = 0.5;
-    lake.shape.islands = {{0.62, 0.4, 180}};
-    lake.shape.rivers = {{{0.3, 0.55, 0.05, 0.45}, 90}};
-    lake.shape.treeShare = 0.45;
-    lake.objects.buoys = {"WELCOME TO BIRCH POND! HOLD THE LEFT BUTTON TO DRIVE TOWARD THE POINTER.",
-                          "STOP THE BOAT AND RIGHT CLICK ON WATER TO CAST. THE LURE COMES BACK BY ITSELF.",
-                          "WHEN A FISH STRIKES CLICK AS THE BAR PASSES THE MIDDLE TO SET THE HOOK."};
-    lake.objects.talks = {"PRACTICE HERE FOR FREE. CATCH 5 FISH AND THE TRIP IS DONE. CHESTS FLOAT IN THE FAR COVES."};
-    lake.objects.treasures = {15, 25};
-    lake.objects.singleFish = {3};
+    lake.fromTextMap = true;
     lakes.push_back(lake);
   }
   {

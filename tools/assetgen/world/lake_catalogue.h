@@ -9,6 +9,9 @@
 
 struct TLakeDefinition {
   std::string name;  // catalogue value and file stem
+  // Made by dxlib lake make from lakes/<name>.txt beside the generator; the generator only lists
+  // it in the catalogue, and the values below are unused.
+  bool fromTextMap = false;
   std::string description;
   int maxFish = 16;
   int maxMonster = 3;

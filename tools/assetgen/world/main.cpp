@@ -1,5 +1,6 @@
 // assetgen_world OUTDIR [--preview DIR]: writes the lake tile libraries, the lake catalogue with
-// every lake's ini file, map picture and map, and the program's options file into OUTDIR. With
+// every generated lake's ini file, map picture and map, and the program's options file into OUTDIR
+// (the lakes made from text maps are listed in the catalogue; the build makes their files). With
 // --preview it also draws each lake as play shows it into PNG files in DIR.
 #include <cstdio>
 #include <exception>
@@ -41,6 +42,7 @@ int Run(const std::filesystem::path& out, const std::string& previewDir) {
   }
   const std::vector<TLakeDefinition> lakes = CampaignLakes();
   for (const TLakeDefinition& lake : lakes) {
+    if (lake.fromTextMap) continue;
     const TIsoMap map = GenerateLakeMap(lake.shape, *lake.look, lake.objects);
     CheckAsPlayWould(lake, map);
     const std::filesystem::path stem = out / "lakes" / lake.name;
