@@ -6,6 +6,7 @@
 #include "bowling/bowling_host.h"
 #include "bowling/data_names.h"
 #include "bowling/play_components.h"
+#include "bowling/split_leave.h"
 #include "media/errors.h"
 #include "media/iso_math.h"
 #include "media/null_host.h"
@@ -76,6 +77,12 @@ bool InGutter(const TMatchState& match, bool bumperAlley) {
   return LineSide(212, 407, 253, 96, x, y) < 0 || LineSide(423, 407, 382, 96, x, y) > 0;
 }
 
+bool SplitLeft(const TMatchState& match) {
+  std::array<bool, 11> standing{};
+  for (int n = 1; n <= 10; ++n) standing[n] = match.pins[n].standing;
+  return IsSplit(standing);
+}
+
 }  // namespace
 
 TMatchResult TMatchSimulator::Play(const std::string& firstBowler, const std::string& secondBowler, int level,
@@ -105,17 +112,25 @@ TMatchResult TMatchSimulator::Play(const std::string& firstBowler, const std::st
   while (!match.matchComplete) {
     if (++result.ticks > kMaxTicks) throw Exception("A simulated match did not end.");
     const int bowling = front.currentPlayer;
+    TGameResult& game = result.players[static_cast<size_t>(bowling - 1)];
     const bool wasRolling = match.rolling;
     if (match.rolling && !judged && match.ballY <= 96) {
       judged = true;
-      if (InGutter(match, front.bumperAlley)) ++result.players[static_cast<size_t>(bowling - 1)].gutterBalls;
+      if (InGutter(match, front.bumperAlley)) ++game.gutterBalls;
     }
     play.Step(1, false);
     if (wasRolling && !match.rolling) {
-      ++result.players[static_cast<size_t>(bowling - 1)].balls;
+      ++game.balls;
       judged = false;
+      // A first ball that is not a strike is followed by spareup, which keeps the standing pins
+      // where they stood and leaves the frame's count of balls at one.
+      if (match.shot == 1 && match.aiming && match.frame <= 10 && SplitLeft(match)) ++game.splits;
     }
   }
+  // The program puts both players' final totals on the sheet in the tick after the match is
+  // complete; without it the last bonus ball of whoever bowled before the last ball is missing.
+  ++result.ticks;
+  play.Step(1, false);
   for (int n = 1; n <= 2; ++n) {
     const TPlayer& player = match.players[n];
     TGameResult& game = result.players[static_cast<size_t>(n - 1)];
@@ -123,6 +138,11 @@ TMatchResult TMatchSimulator::Play(const std::string& firstBowler, const std::st
     for (int frame = 1; frame <= 10; ++frame) {
       game.strikes += player.strike[frame] ? 1 : 0;
       game.spares += player.spare[frame] ? 1 : 0;
+      game.firstBallPins += player.firstBall[frame];
+    }
+    for (int frame = 1; frame <= 12; ++frame) {
+      if (player.firstThrown[frame]) game.pins.push_back(player.firstBall[frame]);
+      if (player.secondThrown[frame]) game.pins.push_back(player.secondBall[frame]);
     }
   }
   return result;

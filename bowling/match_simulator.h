@@ -7,15 +7,19 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // One player's game.
 struct TGameResult {
   std::string bowler;
-  int32_t score = 0;
-  int strikes = 0;      // frames 1..10 opened with a strike
-  int spares = 0;       // frames 1..10 closed with a spare
-  int gutterBalls = 0;  // balls that dropped into a gutter
-  int balls = 0;
+  int32_t score = 0;           // the final total of the score sheet
+  int strikes = 0;             // frames 1..10 opened with a strike
+  int spares = 0;              // frames 1..10 closed with a spare
+  int firstBallPins = 0;       // pins knocked down by the first balls of frames 1..10
+  int splits = 0;              // frames 1..10 whose first ball left a split (split_leave.h)
+  int gutterBalls = 0;         // balls that dropped into a gutter
+  int balls = 0;               // balls bowled
+  std::vector<int32_t> pins;   // pins knocked down by each ball, in the order bowled, from the sheet
 };
 
 struct TMatchResult {

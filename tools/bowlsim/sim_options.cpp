@@ -29,7 +29,8 @@ const char* SimUsage() {
   return "usage: bowlsim [--matches N] [--level rookie|amateur|pro] [--bowler NAME [--bowler NAME]]\n"
          "               [--alley NAME] [--seed S] [--data DIR]\n"
          "Plays computer-against-computer matches with the bowling program's own play code and prints,\n"
-         "per bowler, the mean score and its spread, strike and spare rates and gutter balls.\n"
+         "per bowler, the mean score and its spread, strike and spare rates, first-ball pins, splits\n"
+         "and gutter balls.\n"
          "One --bowler plays against itself; DIR is the bowling program folder (default: the one\n"
          "beside bowlsim, else the installed one). The same seed gives the same output.\n";
 }
