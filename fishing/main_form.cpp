@@ -180,7 +180,7 @@ std::string StatusText(const std::string& playerName, int32_t cash) {
 void TMainForm::UpdateStatus() { status.Caption = StatusText(playerPanel.playername.Text(), trip->cash); }
 
 void TMainForm::FormCreate() {
-  random.Randomize(Host().Clock());
+  random.Randomize(Host().WallClock());
   SetVisible(false, image, optionsPanel.options, option, playerPanel.players, player, lakePanel.tarnhook, status, go, quit);
   title.SetBounds(0, 0, 640, 480);
   title.Show();

@@ -3,6 +3,7 @@
 
 #include "fishing/main_form.h"
 #include "media/ini_file.h"
+#include "media/random.h"
 #include "tests/fishing/front_rig.h"
 
 namespace front_test {
@@ -13,7 +14,12 @@ struct FrontMenuTest : ::testing::Test {
 };
 
 TEST_F(FrontMenuTest, FreshStartShowsTheTitleWithDefaultsAndMusic) {
+  constexpr uint64_t kTimeOfDay = 1765000000654321;  // microseconds since 1970
+  rig.host.SetClock(40);
+  rig.host.SetWallClock(kTimeOfDay);
   TMainForm& form = rig.Start();
+  TRandom seeded(kTimeOfDay);
+  EXPECT_EQ(TRandom(form.random).Next(), seeded.Next()) << "seeded from the time of day";
   const TOptionsPanel& options = form.optionsPanel;
   EXPECT_TRUE(options.mousedrive.Checked());
   EXPECT_FALSE(options.keydrive.Checked());
