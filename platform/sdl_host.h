@@ -75,14 +75,23 @@ class TSdlHost : public THost {
   bool OpenFileDialog(TFileDialog& dialog) override;
   bool SaveFileDialog(TFileDialog& dialog) override;
 
+ protected:
+  // One pass of the loop: wait for input or the next tick, run the idle slot, draw when due. A host
+  // whose page drives the passes (the browser's) waits its own way.
+  virtual void LoopOnce(TForm& form);
+  // Dispatches pending input, waiting up to waitMs for the first.
+  void Pump(uint32_t waitMs);
+  // Draws and shows one frame: the play surface or the menus, then any box.
+  void RenderScreen(bool vsync);
+  TFormDispatcher* Dispatcher() const { return dispatcher_.get(); }
+  bool QuitAsked() const { return quit_; }
+  TFramePacer& Pacer() { return pacer_; }
+
  private:
   using TAction = std::function<void(TFormDispatcher&)>;
 
-  void LoopOnce(TForm& form);
-  void Pump(uint32_t waitMs);
   void HandleEvent(const SDL_Event& event);
   void ApplyActions();
-  void RenderScreen(bool vsync);
   void BuildUi(TForm* form, bool menus);
   void UpdateCursor();
   // Shows the box over everything and pumps until it is answered (or the program closes).
