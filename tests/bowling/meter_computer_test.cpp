@@ -1,10 +1,13 @@
 // The power and accuracy meter, and the computer bowler's walk and presses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "bowling/computer_bowler.h"
 #include "bowling/meter.h"
-#include "bowling/pins.h"
 #include "media/random.h"
+#include "play_rig.h"
 
 namespace {
 
@@ -125,7 +128,7 @@ TMatchState ComputerThrow(TPlayer& player, TRandom& random, uint8_t shot = 0) {
   return match;
 }
 
-TEST(ComputerBowler, AProPressesAtFixedMoments) {
+TEST(ComputerBowler, EachLevelPressesInItsWindows) {
   TRandom random(11);
   TPlayer pro = Human(8);
   pro.computer = true;
@@ -138,15 +141,62 @@ TEST(ComputerBowler, AProPressesAtFixedMoments) {
   EXPECT_EQ(straight.ballHook, 0.0f);
   EXPECT_EQ(straight.ballWeight, 2) << "no skill adjustment for a computer";
 
+  // The later limit starts above a release offset of 10.
+  for (const auto& [offset, accuracy] : {std::pair{10, 95}, std::pair{11, 109}}) {
+    TPlayer bowler = Human(offset);
+    bowler.computer = true;
+    bowler.level = 1;
+    EXPECT_EQ(ComputerThrow(bowler, random).accuracy, accuracy) << "release offset " << offset;
+  }
   TPlayer hooker = Human(14);
   hooker.computer = true;
   hooker.level = 1;
   const TMatchState hooked = ComputerThrow(hooker, random);
   EXPECT_EQ(hooked.accuracy, 109);
   EXPECT_FLOAT_EQ(hooked.ballHook, -13.0f / 1250.0f);
+  EXPECT_EQ(ComputerThrow(hooker, random, 1).accuracy, 95) << "a Pro's second ball ignores the limit";
 
-  const TMatchState spare = ComputerThrow(pro, random, 1);
-  EXPECT_EQ(spare.accuracy, 95);
+  // Amateurs and Rookies: each window opens at its first meter value and a press comes there with
+  // the level's chance per tick; over kThrows throws the count at that value lies within four
+  // standard deviations of the expected one.
+  constexpr int kThrows = 800;
+  const auto likely = [](int count, double chance) {
+    const double expected = kThrows * chance;
+    return std::abs(count - expected) <= 4 * std::sqrt(expected * (1 - chance));
+  };
+  struct TWindow {
+    int level, offset;
+    uint8_t shot;
+    int powerFrom, accuracyFrom, chanceOneIn, weight;
+  };
+  const TWindow windows[] = {
+      {4, 10, 0, 53, 89, 4, 0}, {4, 11, 0, 53, 103, 4, 0}, {4, 11, 1, 53, 89, 4, 0},
+      {8, 10, 0, 41, 87, 8, -1}, {8, 11, 0, 41, 101, 8, -1}, {8, 11, 1, 41, 81, 8, -1},
+  };
+  for (const TWindow& w : windows) {
+    TPlayer bowler = Human(w.offset);
+    bowler.computer = true;
+    bowler.level = static_cast<uint8_t>(w.level);
+    int powerAtFirst = 0, accuracyAtFirst = 0, usualWeight = 0, lowestPower = 64, lowestAccuracy = 128;
+    for (int i = 0; i < kThrows; ++i) {
+      const TMatchState match = ComputerThrow(bowler, random, w.shot);
+      // Power 50 is the meter's own when no press came by 63.
+      EXPECT_TRUE(match.power == 50 || (match.power >= w.powerFrom && match.power <= 62)) << match.power;
+      if (match.power != 50) lowestPower = std::min(lowestPower, match.power);
+      lowestAccuracy = std::min(lowestAccuracy, match.accuracy);
+      powerAtFirst += match.power == w.powerFrom;
+      accuracyAtFirst += match.accuracy == w.accuracyFrom;
+      usualWeight += match.ballWeight == w.weight;
+    }
+    const std::string row = "level " + std::to_string(w.level) + ", offset " + std::to_string(w.offset) +
+                            ", ball " + std::to_string(w.shot + 1);
+    EXPECT_EQ(lowestPower, w.powerFrom) << row;
+    EXPECT_TRUE(likely(powerAtFirst, 0.5)) << row << ": " << powerAtFirst << " power presses at " << w.powerFrom;
+    EXPECT_GT(usualWeight, kThrows * 9 / 10) << row << ": ball weight " << w.weight;
+    EXPECT_EQ(lowestAccuracy, w.accuracyFrom) << row;
+    EXPECT_TRUE(likely(accuracyAtFirst, 1.0 / w.chanceOneIn))
+        << row << ": " << accuracyAtFirst << " accuracy presses at " << w.accuracyFrom;
+  }
 }
 
 TEST(ComputerBowler, WalksToItsSpotBeforeStartingSilently) {
@@ -183,16 +233,14 @@ TEST(ComputerBowler, SpotsForTheFirstAndSecondBall) {
     EXPECT_GE(spot, 325);
     EXPECT_LE(spot, 340);
   }
-  // With pins 7 and 10 standing the second ball is released below pin 7.
-  TMatchState match;
-  RackPins(match);
-  ResetPins(match);
+  // With pins 7 and 10 standing, spareup sends the computer to release its second ball below pin 7.
+  bowling_test::TPlayRig rig;
+  rig.StartMatch(1, true);
+  TMatchState& match = rig.state.match;
+  match.players[1].releaseOffsetX = 8;
   for (int n = 1; n <= 10; ++n) match.pins[n].standing = n == 7 || n == 10;
-  int target = 0;
-  for (int n = 10; n >= 1; --n) {
-    if (match.pins[n].standing) target = SpareTarget(match.pins[n], pro);
-  }
-  EXPECT_EQ(target, 278 - 8);
+  rig.play.spareup();
+  EXPECT_EQ(match.cpuTarget, 278 - 8);
 }
 
 TEST(ComputerBowler, ARookieCanMissTheAccuracyWindow) {
