@@ -1,8 +1,9 @@
 // The media components of the bowling form that the front end, the LED sign and play share:
 // drawing device, image and sound libraries, sound device, the four frame timers, the random source
-// and the program folder. The main form owns them all.
+// the program folder and the switch every sound goes through. The main form owns them all.
 #pragma once
 
+#include "bowling/sound_switch.h"
 #include "media/application.h"
 #include "media/dx_draw.h"
 #include "media/dx_image_list.h"
@@ -30,4 +31,5 @@ struct TBowlingDevices {
   TDXTimer& goverTimer;    // end-of-match and credits shows
   TRandom& random;
   TProgramPaths& paths;
+  TSoundSwitch& sounds;  // every sound played or stopped goes through it
 };

@@ -7,7 +7,6 @@
 #include "bowling/meter.h"
 #include "bowling/pins.h"
 #include "bowling/scoring.h"
-#include "bowling/sound_switch.h"
 #include "media/surface.h"
 
 namespace {
@@ -34,9 +33,9 @@ constexpr TArea kApproach{200, 350, 440, 480};
 TBowlingPlay::TBowlingPlay(TBowlingState& state, TBowlingDevices& devices, TBowlingHost& host, TLedSign& sign)
     : state_(state), devices_(devices), host_(host), sign_(sign), display_(state, devices, host) {}
 
-void TBowlingPlay::Play(TDXWaveList& library, const char* name) { PlayWhenOn(host_.SoundOn(), library, name); }
+void TBowlingPlay::Play(TDXWaveList& library, const char* name) { devices_.sounds.Play(host_.SoundOn(), library, name); }
 
-void TBowlingPlay::Stop(TDXWaveList& library, const char* name) { StopWhenOn(host_.SoundOn(), library, name); }
+void TBowlingPlay::Stop(TDXWaveList& library, const char* name) { devices_.sounds.Stop(host_.SoundOn(), library, name); }
 
 void TBowlingPlay::setup() {
   TMatchState& match = state_.match;

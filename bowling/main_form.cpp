@@ -1,9 +1,10 @@
 #include "bowling/main_form.h"
 
+#include <iostream>
+
 #include "bowling/bowling_options.h"
 #include "bowling/display_failure.h"
 #include "bowling/form_pictures.h"
-#include "bowling/sound_switch.h"
 #include "media/errors.h"
 #include "media/picture_collection.h"
 #include "media/surface.h"
@@ -47,8 +48,9 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder)
       IntroTimer(Application(), false),
       LEDTimer(Application(), false),
       goverTimer(Application(), false),
+      sounds(std::cerr),
       devices{Application(), DXDraw, graphics, LedList, alley, bowler, music, DXWaveList, noise, speech,
-              DXSound, DXTimer, IntroTimer, LEDTimer, goverTimer, random, paths},
+              DXSound, DXTimer, IntroTimer, LEDTimer, goverTimer, random, paths, sounds},
       sign(state, devices, *this),
       play(state, devices, *this, sign) {
   Caption = "Bowling";
@@ -103,9 +105,9 @@ void TMainForm::WireHandlers() {
   goverTimer.OnTimer = [this](int lagCount) { sign.goverTimerTimer(lagCount); };
 }
 
-void TMainForm::Play(TDXWaveList& library, const char* name) { PlayWhenOn(SoundOn(), library, name); }
+void TMainForm::Play(TDXWaveList& library, const char* name) { sounds.Play(SoundOn(), library, name); }
 
-void TMainForm::Stop(TDXWaveList& library, const char* name) { StopWhenOn(SoundOn(), library, name); }
+void TMainForm::Stop(TDXWaveList& library, const char* name) { sounds.Stop(SoundOn(), library, name); }
 
 template <class TList>
 void TMainForm::LoadOwnLibrary(TList& list, const char* file) {

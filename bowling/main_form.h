@@ -92,6 +92,7 @@ class TMainForm : public TForm, public TBowlingHost {
   TDXTimer IntroTimer;  // 100 ms, runs also while inactive
   TDXTimer LEDTimer;    // 100 ms
   TDXTimer goverTimer;  // 100 ms, runs also while inactive
+  TSoundSwitch sounds;  // reports to standard error
   TBowlingState state;
   TBowlingDevices devices;
   TLedSign sign;

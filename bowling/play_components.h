@@ -3,6 +3,7 @@
 // simulator, the benchmarks and the tests build play this way; the main form owns its own.
 #pragma once
 
+#include <iostream>
 #include <string>
 
 #include "bowling/bowling_devices.h"
@@ -37,9 +38,10 @@ struct TPlayComponents {
   TDXTimer IntroTimer{app, false};
   TDXTimer LEDTimer{app, false};
   TDXTimer goverTimer{app, false};
+  TSoundSwitch sounds{std::cerr};
   TBowlingState state;
-  TBowlingDevices devices{app,    DXDraw,  graphics, LedList,    alley,    bowler,     music,  DXWaveList, noise,
-                          speech, DXSound, DXTimer,  IntroTimer, LEDTimer, goverTimer, random, paths};
+  TBowlingDevices devices{app,    DXDraw,  graphics,   LedList,  alley,      bowler, music, DXWaveList, noise,
+                          speech, DXSound, DXTimer,    IntroTimer, LEDTimer, goverTimer, random, paths, sounds};
   TLedSign sign;
   TBowlingPlay play;
 };

@@ -100,9 +100,11 @@ TWaveCollectionItem& TWaveCollection::Add() {
 void TWaveCollection::ReadFromFile(const std::string& path) {
   const TFileBuffer file = ReadFileBuffer(path);
   ReadFromStream(file.Data.get(), file.Size);
+  fileName_ = path;
 }
 
 void TWaveCollection::ReadFromStream(const uint8_t* data, size_t size) {
+  fileName_.clear();
   Clear();
   TComponentReader reader(data, size);
   reader.ReadSignature();

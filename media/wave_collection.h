@@ -68,6 +68,9 @@ class TWaveCollection : public TNamedCollection<TWaveCollectionItem> {
   // Removes every item, then reads a library from memory. On a read error the items read so far
   // stay and the error propagates.
   void ReadFromStream(const uint8_t* data, size_t size);
+  // The file the content was read from whole, as given to ReadFromFile; "" when the content came
+  // from memory or its file could not be read to the end.
+  const std::string& FileName() const { return fileName_; }
 
   // Builds every item's base buffer (device initialised) or releases all buffers.
   void RestoreBuffers();
@@ -75,4 +78,6 @@ class TWaveCollection : public TNamedCollection<TWaveCollectionItem> {
 
  private:
   void AfterLoad();
+
+  std::string fileName_;
 };

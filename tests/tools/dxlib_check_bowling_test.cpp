@@ -223,10 +223,10 @@ TEST_F(DxlibCheckBowling, ReportsMissingAndUnreadableFilesWithTheReadersWords) {
   EXPECT_TRUE(Says("\n5 problems found\n")) << out;
 }
 
-TEST_F(DxlibCheckBowling, ReportsSoundsThatDoNotLoopOrCannotPlay) {
+TEST_F(DxlibCheckBowling, ReportsSoundsThatAreMissingDoNotLoopOrCannotPlay) {
   TWaveItemData hit = Sound("hit");
   hit.Wave = {};
-  WriteWaveLibrary(Path("sound.dxw"), {hit, Sound("single"), Sound("drop"), Sound("roll"), Sound("spare")});
+  WriteWaveLibrary(Path("sound.dxw"), {hit, Sound("single"), Sound("drop"), Sound("roll")});
   WriteWaveLibrary(Path("alleys/Neon/noise.dxw"), {Sound("noise")});
   TWaveItemData cheer = Sound("strike");
   cheer.Wave = Wave(24);
@@ -235,11 +235,14 @@ TEST_F(DxlibCheckBowling, ReportsSoundsThatDoNotLoopOrCannotPlay) {
   EXPECT_EQ(Check(), 1);
   EXPECT_TRUE(Says("sound.dxw: \"hit\" holds no sound")) << out;
   EXPECT_TRUE(Says("sound.dxw: \"roll\" must be looped")) << out;
+  EXPECT_TRUE(Says("sound.dxw has no sound \"spare\" (a medium pin crash); the game goes on without it and says "
+                   "so once on standard error.\n"))
+      << out;
   EXPECT_TRUE(Says("alleys/Neon/noise.dxw: \"noise\" must be looped")) << out;
   EXPECT_TRUE(Says("bowlers/Marla/speech.dxw: \"strike\" cannot be played (format 1, 1 channel, 24 bits, "
                    "11025 Hz;"))
       << out;
-  EXPECT_TRUE(Says("\n4 problems found\n")) << out;
+  EXPECT_TRUE(Says("\n5 problems found\n")) << out;
 }
 
 TEST_F(DxlibCheckBowling, ReportsLedShowsWithoutFramesOrWithSmallFrames) {
@@ -265,16 +268,46 @@ TEST_F(DxlibCheckBowling, ReportsLedShowsWithoutFramesOrWithSmallFrames) {
   EXPECT_TRUE(Says("\n3 problems found\n")) << out;
 }
 
-TEST_F(DxlibCheckBowling, TheTournamentNeedsTwoAlleysWithoutBumpers) {
+TEST_F(DxlibCheckBowling, SaysWhereTheTournamentPlaysWithFewAlleysWithoutBumpers) {
+  // One alley without bumpers beside a bumper alley: the draw takes it for every game.
   fs::remove_all(Path("alleys/Neon"));
-  EXPECT_EQ(Check(), 1);
-  EXPECT_TRUE(Says("alleys/ has only one alley (\"tradtional\") without \"bumper\" in its name")) << out;
-  EXPECT_TRUE(Says("\n1 problem found\n")) << out;
+  EXPECT_EQ(Check(), 0) << out;
+  EXPECT_TRUE(Says("Note: alleys/ has only one alley (\"tradtional\") without \"bumper\" in its name; the "
+                   "tournament's draw passes over bumper alleys, so every tournament game is played on it."))
+      << out;
+
+  // Bumper alleys only: the draw takes any of them.
+  fs::rename(Path("alleys/tradtional"), Path("alleys/BumperBowl"));
+  Check();
+  EXPECT_TRUE(Says("Note: every alley in alleys/ has \"bumper\" in its name; the tournament draws each game's "
+                   "alley from all of them"))
+      << out;
 
   // With one alley in all, every tournament game is played on it: allowed, and said.
   fs::remove_all(Path("alleys/KidsBumper"));
-  EXPECT_EQ(Check(), 0) << out;
+  Check();
   EXPECT_TRUE(Says("Note: there is one alley only")) << out;
+}
+
+TEST_F(DxlibCheckBowling, NotesReleaseOffsetsBeyondTheirLimit) {
+  TPictures bowler = BowlerPictures();
+  TPictureItemData info = Picture("info", 1, 1, 1);
+  info.SkipWidth = 241;
+  info.SkipHeight = -300;
+  Put(bowler, info);
+  WriteBowler("Marla", bowler);
+  info.SkipWidth = -240;
+  info.SkipHeight = 240;
+  Put(bowler, info);
+  WriteBowler("Vekt", bowler);
+  EXPECT_EQ(Check(), 0) << out;
+  EXPECT_TRUE(Says("Note: bowlers/Marla/anis.dxg: \"info\" has a release offset x (skip width) of 241; the game "
+                   "takes offsets beyond -240..240 as the nearer limit, here 240.\n"))
+      << out;
+  EXPECT_TRUE(Says("Note: bowlers/Marla/anis.dxg: \"info\" has a release offset y (skip height) of -300; the "
+                   "game takes offsets beyond -240..240 as the nearer limit, here -240.\n"))
+      << out;
+  EXPECT_FALSE(Says("bowlers/Vekt")) << "offsets of exactly 240 are used as they are: " << out;
 }
 
 TEST_F(DxlibCheckBowling, ReportsMissingDefaultsAndEmptyLists) {

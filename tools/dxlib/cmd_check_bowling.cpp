@@ -3,7 +3,7 @@
 // wrong in play: missing or unreadable files, pictures the program draws that are missing or have
 // too few patterns, sounds that are missing, cannot be played or do not loop where they must,
 // bowler and alley folders with files missing, LED shows without frames or with frames too small
-// for the sign, a missing default bowler or alley, and alley lists the tournament cannot draw from.
+// for the sign, and a missing default bowler or alley.
 // Lines starting with "Note:" tell of something the program allows but a data maker may not
 // intend; they do not count as problems. Exit status 1 when there is any problem.
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "media/bitmap_file.h"
@@ -122,6 +123,7 @@ constexpr int kSignColumns = 81;
 constexpr int kSignRows = 30;
 constexpr int kPoseWidth = 100, kPoseHeight = 180;
 constexpr int kPostcardWidth = 240, kPostcardHeight = 182;
+constexpr int32_t kMaxReleaseOffset = 240;  // either way, x and y alike
 
 // Names as the program compares them: a..z upper-cased, every other byte kept.
 std::string Upper(std::string text) {
@@ -235,7 +237,9 @@ class TBowlingChecker : TFolderCheck {
     for (const TSoundNeed& need : needs) {
       const int index = library.IndexOf(need.name);
       if (index < 0) {
-        Problem(Fmt("%s has no sound \"%s\" (%s).", f, need.name, need.use));
+        Problem(Fmt("%s has no sound \"%s\" (%s); the game goes on without it and says so once on standard "
+                    "error.",
+                    f, need.name, need.use));
         continue;
       }
       const TWaveCollectionItem& item = library.Items(index);
@@ -299,7 +303,10 @@ class TBowlingChecker : TFolderCheck {
 
   void CheckBowler(const std::string& name) {
     const std::string folder = "bowlers/" + name + "/";
-    if (auto anis = Load<TPictureCollection>(folder + "anis.dxg")) CheckPictures(*anis, folder + "anis.dxg", kBowlerPictures);
+    if (auto anis = Load<TPictureCollection>(folder + "anis.dxg")) {
+      CheckPictures(*anis, folder + "anis.dxg", kBowlerPictures);
+      if (const int info = anis->IndexOf("info"); info >= 0) CheckReleaseOffsets(anis->Items(info), folder);
+    }
     if (auto speech = Load<TWaveCollection>(folder + "speech.dxw")) CheckSounds(*speech, folder + "speech.dxw", kSpeech);
     // The page centres the portrait in a 100 x 180 frame: a larger one is cut off, a smaller one
     // leaves a margin. Allowed, but worth a note.
@@ -308,6 +315,20 @@ class TBowlingChecker : TFolderCheck {
       Note(Fmt("%spose.bmp is %d x %d; the bowler page centres portraits in a %d x %d frame, cutting off what "
                "lies beyond it.",
                folder.c_str(), pose->Width, pose->Height, kPoseWidth, kPoseHeight));
+    }
+  }
+
+  // Play takes release offsets beyond the limit as the limit, so the ball always starts where it can
+  // finish its roll.
+  void CheckReleaseOffsets(const TPictureCollectionItem& info, const std::string& folder) {
+    const std::pair<const char*, int32_t> offsets[] = {{"x (skip width)", info.SkipWidth},
+                                                       {"y (skip height)", info.SkipHeight}};
+    for (const auto& [axis, offset] : offsets) {
+      if (offset >= -kMaxReleaseOffset && offset <= kMaxReleaseOffset) continue;
+      Note(Fmt("%sanis.dxg: \"info\" has a release offset %s of %d; the game takes offsets beyond -%d..%d as the "
+               "nearer limit, here %d.",
+               folder.c_str(), axis, offset, kMaxReleaseOffset, kMaxReleaseOffset,
+               offset < 0 ? -kMaxReleaseOffset : kMaxReleaseOffset));
     }
   }
 
@@ -393,8 +414,9 @@ class TBowlingChecker : TFolderCheck {
                 folder, kind, name.c_str(), kind, kind, listing.entries.front().c_str()));
   }
 
-  // The tournament draws each game's alley at random, passing over bumper alleys and the previous
-  // game's alley; with two or more alleys listed it only ends when two non-bumper alleys exist.
+  // The tournament draws each game's alley at random from the alley list, passing over bumper alleys
+  // and the previous game's alley. When no other alley without bumpers is left it takes one without
+  // bumpers again, and only when every alley has bumpers does it draw from all of them.
   void CheckTournamentDraw(const TListing& alleys) {
     const size_t listed = alleys.entries.size();
     std::vector<std::string> plain;
@@ -403,12 +425,13 @@ class TBowlingChecker : TFolderCheck {
     }
     if (listed == 1) {
       Note("there is one alley only; every tournament game is played on it.");
-    } else if (listed >= 2 && plain.size() < 2) {
-      const std::string which = plain.empty() ? "no alley" : "only one alley (" + plain[0] + ")";
-      Problem(Fmt("alleys/ has %s without \"bumper\" in its name; the tournament's alley draw passes over bumper "
-                  "alleys and the previous game's alley, so it needs two such alleys to alternate and would never "
-                  "end.",
-                  which.c_str()));
+    } else if (listed >= 2 && plain.size() == 1) {
+      Note(Fmt("alleys/ has only one alley (%s) without \"bumper\" in its name; the tournament's draw passes over "
+               "bumper alleys, so every tournament game is played on it.",
+               plain[0].c_str()));
+    } else if (listed >= 2 && plain.empty() && !alleys.folders.empty()) {
+      Note("every alley in alleys/ has \"bumper\" in its name; the tournament draws each game's alley from all of "
+           "them, so a game may be played on the previous game's alley.");
     }
   }
 
