@@ -96,7 +96,7 @@ std::string KeyHelp() {
   return text;
 }
 
-const TCommandRegistrar kLake({"lake", "lake make|text|palette|draw ...",
+const TCommandRegistrar kLake({"lake", "lake make|text|palette|draw",
                                "make a fishing lake from a text map or a picture; draw or write one back",
                                "lake: the fishing game's lakes (docs/making-lakes.md has the whole story)\n"
                                "  lake make SOURCE OUTDIR      SOURCE's NAME.iso, NAME.ini and NAME.bmp into\n"
