@@ -5,6 +5,20 @@
 #include "media/dx_draw.h"
 #include "media/dx_image_list.h"
 
+namespace {
+
+// The first surface row the dashboard covers later in the tick, when it is an opaque picture across
+// the whole width; tiles below it would be drawn only to be drawn over. The surface's height when
+// the dashboard lets anything show through.
+int CoveredFrom(const TTripContext& ctx, const TDirectDrawSurface& surface) {
+  TPictureCollectionItem* dash = ctx.pictures.fishdash;
+  const bool opaque = dash && (!dash->Transparent || dash->TransparentColor() == clNone);
+  if (!opaque || !dash->PatternSurface(0) || dash->Width() < surface.Width()) return surface.Height();
+  return surface.Height() - dash->Height();
+}
+
+}  // namespace
+
 void DrawTiles(TTripContext& ctx) {
   LakeTrip& trip = ctx.trip;
   TDirectDrawSurface& surface = *ctx.dev.DXDraw.Surface();
@@ -16,6 +30,7 @@ void DrawTiles(TTripContext& ctx) {
   const int32_t lastRow = std::min(trip.lastRow, surface.Height() / hh + r0);
   const int32_t lastCol = std::min(trip.lastCol, surface.Width() / trip.tileWidth + c0 + 2);
   const int32_t count = tiles.Count();
+  const int coveredFrom = CoveredFrom(ctx, surface);
   for (int32_t r = r0; r <= lastRow; ++r) {
     for (int32_t c = c0; c <= lastCol; ++c) {
       TileCell& cell = trip.cells[c][r];
@@ -25,7 +40,7 @@ void DrawTiles(TTripContext& ctx) {
       const int total = item.PatternTotal();
       const int x = (r % 2) * hw + c * trip.tileWidth - trip.scrollX;
       const int y = hh * r - (item.Height() - trip.tileHeight) - trip.scrollY;
-      item.Draw(surface, x, y, std::min(total - 1, cell.frame >> 3));
+      item.DrawAbove(surface, x, y, std::min(total - 1, cell.frame >> 3), coveredFrom);
       if (total > 1) {
         ++cell.frame;
         if (cell.frame > 8 * total) cell.frame = 0;

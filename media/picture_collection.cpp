@@ -151,13 +151,19 @@ TPatternGrid TPictureCollectionItem::Grid() const {
                          SkipHeight);
 }
 
-int TPictureCollectionItem::Width() const { return static_cast<int>(Grid().PatternWidth); }
+// The grid's pattern sides, without the divisions the rest of the grid needs.
+int TPictureCollectionItem::Width() const { return PatternWidth > 0 ? PatternWidth : dib_.Width(); }
 
-int TPictureCollectionItem::Height() const { return static_cast<int>(Grid().PatternHeight); }
+int TPictureCollectionItem::Height() const { return PatternHeight > 0 ? PatternHeight : dib_.Height(); }
 
 int TPictureCollectionItem::PatternTotal() const {
-  const TPatternGrid grid = Grid();
-  return static_cast<int>(std::min<int64_t>(grid.Columns * grid.Rows, INT32_MAX));
+  const std::array<int32_t, 6> fields{dib_.Width(), dib_.Height(), PatternWidth, PatternHeight, SkipWidth, SkipHeight};
+  if (fields != totalFields_) {
+    const TPatternGrid grid = Grid();
+    total_ = static_cast<int>(std::min<int64_t>(grid.Columns * grid.Rows, INT32_MAX));
+    totalFields_ = fields;
+  }
+  return total_;
 }
 
 TRect TPictureCollectionItem::PatternRect(int pattern) const {

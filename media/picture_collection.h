@@ -9,6 +9,7 @@
 //   PatternTotal = columns * rows;  Width = w;  Height = h
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -61,6 +62,8 @@ class TPictureCollectionItem : public TNamedItem {
 
   // Drawing (no effect before the device is initialised or for a pattern outside 0..PatternTotal-1).
   void Draw(TDirectDrawSurface& dest, int x, int y, int pattern);
+  // Draw, leaving the destination's rows from clipBottom down alone (what is drawn over them later).
+  void DrawAbove(TDirectDrawSurface& dest, int x, int y, int pattern, int clipBottom);
   void DrawStretched(TDirectDrawSurface& dest, const TRect& destRect, int pattern);
   void DrawBlended(TDirectDrawSurface& dest, const TRect& destRect, int pattern, int alpha);
   // The surface holding pattern i, or nullptr.
@@ -75,6 +78,10 @@ class TPictureCollectionItem : public TNamedItem {
   TDib dib_;
   mutable std::optional<TPicture> decoded_;
   TItemSurfaces surfaces_;
+  // PatternTotal's last answer and the fields it came from: play asks for it every tick, and the
+  // grid costs divisions. The fields are public, so they are compared on each call.
+  mutable std::array<int32_t, 6> totalFields_{};
+  mutable int total_ = 0;
 };
 
 class TPictureCollection : public TNamedCollection<TPictureCollectionItem> {

@@ -46,6 +46,39 @@ TEST(LedSign, ATwoFrameFullScreenShowAlternatesWithTheLogoRedrawn) {
   EXPECT_EQ(frames, (std::vector<int>{1, 0, 1, 0}));
 }
 
+// Opaque lamps are copied a row of the sign at a time; lamps that could show through are drawn one
+// by one. Both give the same sign, frame after frame.
+TEST(LedSign, LampsCopiedRowByRowMatchLampsDrawnOneByOne) {
+  TFixture fixture;
+  fixture.ledFrames = 5;
+  TShowRig show(fixture);
+  TPlayRig& rig = *show.rig;
+  TPictureCollectionItem& lamp = rig.graphics.Items.Find("led");
+  // Rows of the lit lamp differ, so a row taken from the wrong place shows.
+  TDirectDrawSurface& lampSurface = *lamp.PatternSurface(1);
+  const TRect lit = lamp.Surfaces().Patterns[1].Rect;
+  for (int y = 0; y < 6; ++y) lampSurface.Row(lit.Top + y)[lit.Left + y] = static_cast<uint16_t>(0x1111 * (y + 1));
+  rig.sign.Load("intro");
+  lamp.Transparent = false;
+  const auto frames = [&] {
+    std::vector<std::vector<uint16_t>> shown;
+    rig.sign.Start(rig.IntroTimer);
+    for (int tick = 0; tick < 5; ++tick) {
+      rig.sign.IntroTimerTimer(1);
+      const TDirectDrawSurface& front = *rig.DXDraw.Primary();
+      shown.emplace_back(front.Bits(), front.Bits() + front.Width() * front.Height());
+    }
+    return shown;
+  };
+  const auto copied = frames();
+  lamp.Transparent = true;
+  lamp.SetTransparentColor(clFuchsia);  // a key no lamp pixel has
+  const auto drawn = frames();
+  ASSERT_EQ(copied.size(), drawn.size());
+  for (size_t i = 0; i < copied.size(); ++i) EXPECT_TRUE(copied[i] == drawn[i]) << "frame " << i;
+  EXPECT_FALSE(copied[1] == copied[2]) << "the frames differ";
+}
+
 TEST(LedSign, AnInPlayShowOfNFramesHandsBackOnItsNthTick) {
   TFixture fixture;
   fixture.ledFrames = 5;

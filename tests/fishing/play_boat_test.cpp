@@ -3,6 +3,9 @@
 
 #include "fishing/boat.h"
 #include "fishing/lake_map.h"
+#include "fishing/trip_tiles.h"
+#include "media/dx_draw.h"
+#include "media/dx_image_list.h"
 #include "media/dx_wave_list.h"
 #include "media/iso_math.h"
 #include "play_rig.h"
@@ -19,6 +22,24 @@ class PlayBoat : public ::testing::Test {
 
   TPlayRig rig;
 };
+
+// The tiles under an opaque dashboard would only be drawn over: they are left out. Under one
+// that lets the lake show through its key, they are drawn.
+TEST_F(PlayBoat, TilesReachUnderTheDashboardOnlyWhereItShowsThrough) {
+  TDirectDrawSurface& back = *rig.draw.Surface();
+  TPictureCollectionItem& dash = *ctx().pictures.fishdash;
+  constexpr uint16_t kUntouched = 0x0001;
+  dash.Transparent = true;
+  back.Fill(kUntouched);
+  DrawTiles(ctx());
+  EXPECT_NE(back.PixelAt(320, 470), kUntouched);
+  dash.Transparent = false;
+  back.Fill(kUntouched);
+  DrawTiles(ctx());
+  EXPECT_EQ(back.PixelAt(320, 380), kUntouched);
+  EXPECT_EQ(back.PixelAt(320, 470), kUntouched);
+  EXPECT_NE(back.PixelAt(320, 379), kUntouched) << "the lake above the dashboard is drawn";
+}
 
 TEST_F(PlayBoat, EngineStartsOnlyFromSpeedExactlyZero) {
   // The trip starts at 0.1: a throttle held from the first tick drives without the start sound.

@@ -1,6 +1,7 @@
 // Sprites: the surfaces built from a picture, and Draw, DrawStretched and DrawBlended on them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "media/bitmap_file.h"
@@ -218,6 +219,59 @@ TEST_F(SpriteTest, StretchedScalesAndKeepsTheKey) {
   Back().Fill(0);
   item.DrawStretched(Back(), Bounds(0, 0, 0, 4), 0);  // empty destination: nothing
   EXPECT_EQ(Back().PixelAt(0, 0), 0u);
+}
+
+// Scaled down, up or one to one, keyed or not, clipped or not: every pixel is the one the 16.16
+// steps pick, the key left out.
+TEST_F(SpriteTest, StretchedMatchesAPixelByPixelReference) {
+  TPicture picture = Solid(10 * 2, 9, 0);
+  uint32_t seed = 777;
+  for (uint32_t& pixel : picture.Pixels) {
+    seed = seed * 1103515245u + 12345u;
+    pixel = (seed >> 16) % 3 == 0 ? 0 : (seed & 0xF8FCF8) | 0x08;
+  }
+  TPictureCollectionItem& item = AddItem(picture, 10, 9);
+  draw.Initialize();
+  const uint16_t background = 0x1234;
+  for (bool transparent : {true, false}) {
+    item.Transparent = transparent;
+    for (const TRect& to : {Bounds(5, 5, 10, 9), Bounds(5, 5, 9, 8), Bounds(-3, 2, 7, 25), Bounds(630, 470, 31, 13),
+                            Bounds(100, 100, 300, 4)}) {
+      Back().Fill(background);
+      item.DrawStretched(Back(), to, 1);
+      const int64_t stepX = (int64_t{10} << 16) / to.Width();
+      const int64_t stepY = (int64_t{9} << 16) / to.Height();
+      for (int y = std::max(to.Top - 1, 0); y <= std::min(to.Bottom, 479); ++y) {
+        for (int x = std::max(to.Left - 1, 0); x <= std::min(to.Right, 639); ++x) {
+          uint16_t expected = background;
+          if (x >= to.Left && x < to.Right && y >= to.Top && y < to.Bottom) {
+            const int sx = static_cast<int>((stepX * (x - to.Left)) >> 16);
+            const int sy = static_cast<int>((stepY * (y - to.Top)) >> 16);
+            const uint16_t source = PackPicturePixel(picture.At(10 + sx, sy), TPixelFormat::RGB565);
+            if (!transparent || source != 0) expected = source;
+          }
+          ASSERT_EQ(Back().PixelAt(x, y), expected) << transparent << " " << to.Width() << "x" << to.Height()
+                                                    << " pixel " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+// DrawAbove draws what Draw draws above its line and leaves the rows from the line down alone.
+TEST_F(SpriteTest, DrawAboveLeavesTheRowsBelowItsLine) {
+  TPictureCollectionItem& item = AddItem(Columns(8, 8));
+  item.Transparent = false;
+  draw.Initialize();
+  Back().Fill(0x1234);
+  item.DrawAbove(Back(), 3, 10, 0, 14);
+  for (int y = 9; y <= 18; ++y) {
+    EXPECT_EQ(Back().PixelAt(4, y), y >= 10 && y < 14 ? ColumnValue(1) : 0x1234u) << "row " << y;
+  }
+  item.DrawAbove(Back(), 3, 30, 0, 30);  // wholly below the line: nothing
+  EXPECT_EQ(Back().PixelAt(4, 30), 0x1234u);
+  item.DrawAbove(Back(), 3, 475, 0, 1000);  // a line below the surface: cut at its bottom
+  EXPECT_EQ(Back().PixelAt(4, 479), ColumnValue(1));
 }
 
 TEST_F(SpriteTest, BlendedAtAlphaZeroOneHalfAndFull) {
