@@ -33,9 +33,13 @@ constexpr TArea kApproach{200, 350, 440, 480};
 TBowlingPlay::TBowlingPlay(TBowlingState& state, TBowlingDevices& devices, TBowlingHost& host, TLedSign& sign)
     : state_(state), devices_(devices), host_(host), sign_(sign), display_(state, devices, host) {}
 
-void TBowlingPlay::Play(TDXWaveList& library, const char* name) { devices_.sounds.Play(host_.SoundOn(), library, name); }
+void TBowlingPlay::Play(TDXWaveList& library, const char* name) {
+  devices_.sounds.Play(host_.SoundOn(), library, name);
+}
 
-void TBowlingPlay::Stop(TDXWaveList& library, const char* name) { devices_.sounds.Stop(host_.SoundOn(), library, name); }
+void TBowlingPlay::Stop(TDXWaveList& library, const char* name) {
+  devices_.sounds.Stop(host_.SoundOn(), library, name);
+}
 
 void TBowlingPlay::setup() {
   TMatchState& match = state_.match;

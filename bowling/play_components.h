@@ -40,8 +40,8 @@ struct TPlayComponents {
   TDXTimer goverTimer{app, false};
   TSoundSwitch sounds{std::cerr};
   TBowlingState state;
-  TBowlingDevices devices{app,    DXDraw,  graphics,   LedList,  alley,      bowler, music, DXWaveList, noise,
-                          speech, DXSound, DXTimer,    IntroTimer, LEDTimer, goverTimer, random, paths, sounds};
+  TBowlingDevices devices{app,     DXDraw,  graphics,   LedList,  alley,      bowler, music, DXWaveList, noise, speech,
+                          DXSound, DXTimer, IntroTimer, LEDTimer, goverTimer, random, paths, sounds};
   TLedSign sign;
   TBowlingPlay play;
 };

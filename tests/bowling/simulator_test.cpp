@@ -1,5 +1,6 @@
 // The match simulator and the bowlsim tool built on it: matches played with the program's own play
-// code to their end, the same seed giving the same matches and the same printout.
+// code to their end, the same seed giving the same matches and the same printout, each game scored as
+// its balls score whichever seat the bowler takes, and the splits it counts.
 #include <gtest/gtest.h>
 
 #include <array>
