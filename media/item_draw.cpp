@@ -21,7 +21,10 @@ const TPatternEntry* EntryFor(TItemSurfaces& surfaces, int pattern) {
 // rewrites pixels of the same run and so stays inside it. Short runs are the common case in
 // sprites, where a call to memcpy per run costs more than the copy.
 inline void CopyPixels(uint16_t* dest, const uint16_t* source, int n) {
-  if (n >= 8) {
+  if (n > 64) {
+    // Long runs (meters, panels, pictures): the library's wide moves do better.
+    std::memcpy(dest, source, static_cast<size_t>(n) * 2);
+  } else if (n >= 8) {
     int i = 0;
     for (; i + 8 <= n; i += 8) std::memcpy(dest + i, source + i, 16);
     if (i < n) std::memcpy(dest + n - 8, source + n - 8, 16);
