@@ -167,11 +167,18 @@ void TPictureCollectionItem::DrawStretched(TDirectDrawSurface& dest, const TRect
     const int count = std::min(kPickedRun, right - spanLeft);
     int64_t sourceX = stepX * (spanLeft - destRect.Left);
     for (int i = 0; i < count; ++i, sourceX += stepX) columns[i] = static_cast<int32_t>(sourceX >> 16);
+    // Shrunk by a little (a wake particle a pixel smaller than its picture), the columns picked can
+    // still be side by side: then the source row is copied from where they start, nothing picked.
+    const bool sideBySide = columns[count - 1] - columns[0] == count - 1;
     for (int y = top; y < bottom; ++y) {
       const uint16_t* sourceRow =
           source.Row(rect.Top + static_cast<int>((stepY * (y - destRect.Top)) >> 16)) + rect.Left;
-      for (int i = 0; i < count; ++i) picked[i] = sourceRow[columns[i]];
-      BlendRow(dest.Row(y) + spanLeft, picked, count, 255, dest.PixelFormat(), keyed, key);
+      const uint16_t* pixels = sourceRow + columns[0];
+      if (!sideBySide) {
+        for (int i = 0; i < count; ++i) picked[i] = sourceRow[columns[i]];
+        pixels = picked;
+      }
+      BlendRow(dest.Row(y) + spanLeft, pixels, count, 255, dest.PixelFormat(), keyed, key);
     }
   }
 }
