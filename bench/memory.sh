@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# How much memory each game holds on its title screen, in a menu and in play, beside the size of its
+# data on disk and the targets: anonymous memory at most 40 MB on the title and 64 MB in play, or
+# 3 x the data, whichever is larger. Then the start-up to the first drawn frame beside a plain read
+# of the data the title screen needs (the start-up programs in the build's bench folder).
+#
+# Each game runs in a real X window (Xvfb, 640 x 480) with SDL's dummy audio driver and is driven
+# with xdotool: tarnhook from the title to the menus, then a trip on the largest lake; bowling from
+# the intro to the menus, then a demonstration match with Soft Shadows on (the default). The games
+# run from a staged copy of their folder (the data linked, not copied) with a throwaway HOME, so
+# nothing of the player's is read or written. The largest lake is put first in the staged lake list
+# and its entry fee waived, as a new player could not otherwise go there.
+#
+# The GL driver's share is reported apart: RssFile, and the resident and anonymous pages of the
+# driver's own mappings (Mesa, LLVM, GL dispatch) from /proc/PID/smaps. Memory the driver takes
+# from the heap cannot be told from ours there; the renderer line says which SDL renderer ran.
+# Needs Xvfb and xdotool. Usage: bench/memory.sh [BUILD_DIR]   (default build/release)
+set -eu
+
+build=$(realpath "${1:-build/release}")
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "memory.sh: $tool is needed" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+pid=""
+xvfb=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  rm -rf "$work"
+  return 0
+}
+trap cleanup EXIT
+
+display=":$((100 + RANDOM % 100))"
+Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+
+# stage NAME: a folder of links to the game's files, with its own copies of what the game writes.
+stage() {
+  local from="$build/bin/$1" to="$work/$1"
+  mkdir -p "$to"
+  cp -rs "$from/." "$to/"
+  find "$to" -name '*.ini' -type l | while read -r f; do cp --remove-destination "$(readlink "$f")" "$f"; done
+}
+
+# data_kb NAME: the game's data on disk, the program itself left out.
+data_kb() {
+  find -L "$build/bin/$1" -type f ! -name "$1" -printf '%s\n' | awk '{s += $1} END {printf "%d", s / 1024}'
+}
+
+start() {
+  (cd "$work/$1" && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    XDG_DATA_HOME="$work/home/.local/share" DISPLAY="$display" SDL_AUDIODRIVER=dummy "./$1" >/dev/null 2>&1) &
+  pid=$!
+}
+stop() {
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+field() { awk -v k="$1:" '$1 == k {print $2}' "/proc/$pid/status"; }
+# The GL driver's mappings: resident kB and anonymous (copied-on-write) kB.
+driver() {
+  awk '/^[0-9a-f]+-[0-9a-f]+ / {d = ($6 ~ /(dri\/|libLLVM|libGL|libglapi|libgallium|libEGL|mesa_shader_cache|libdrm)/)}
+       d && $1 == "Rss:" {r += $2} d && $1 == "Anonymous:" {a += $2}
+       END {printf "%d %d", r, a}' "/proc/$pid/smaps"
+}
+renderer=""
+# sample GAME STATE DATA_KB TARGET_KB: one line of the table.
+sample() {
+  local anon rss file drv
+  anon=$(field RssAnon); rss=$(field VmRSS); file=$(field RssFile); drv=$(driver)
+  printf '%-9s %-7s %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f  %s\n' "$1" "$2" \
+    "$(echo "$anon / 1024" | bc -l)" "$(echo "$rss / 1024" | bc -l)" "$(echo "$file / 1024" | bc -l)" \
+    "$(echo "${drv% *} / 1024" | bc -l)" "$(echo "${drv#* } / 1024" | bc -l)" \
+    "$(echo "$3 / 1024" | bc -l)" "$(echo "$4 / 1024" | bc -l)" "$([ "$anon" -le "$4" ] && echo ok || echo OVER)"
+}
+target() { local t=$(( $1 * 1024 )) d=$(( $2 * 3 )); echo $(( t > d ? t : d )); }
+key() { DISPLAY=$display xdotool key "$1"; }
+click() { DISPLAY=$display xdotool mousemove "$1" "$2" click 1; sleep 0.7; }
+
+mkdir -p "$work/home"
+echo "Resident memory in MB (RssAnon: anonymous; driver: the GL driver's own mappings, resident / anonymous)"
+printf '%-9s %-7s %9s %9s %9s %9s %9s %9s %9s\n' game state RssAnon RSS RssFile drv-rss drv-anon data target
+
+stage tarnhook
+lakes="$work/tarnhook/lakes"
+largest=$(basename "$(ls -S "$build"/bin/tarnhook/lakes/*.iso | head -1)" .iso)
+printf '[Lakes]\nlake1=%s\nlake2=Birch_Pond\n' "$largest" > "$lakes/lakes.ini"
+cp --remove-destination "$build/bin/tarnhook/lakes/$largest.ini" "$lakes/$largest.ini"
+sed -i 's/^EntryFee=.*/EntryFee=0/' "$lakes/$largest.ini"
+kb=$(data_kb tarnhook)
+start tarnhook
+sleep 4
+sample tarnhook title "$kb" "$(target 40 "$kb")"
+click 320 240   # the title: on to the menus
+sleep 1
+click 267 53    # "Fish": the lake panel
+sleep 1
+sample tarnhook menu "$kb" "$(target 40 "$kb")"
+click 66 124    # the first lake in the list: the largest
+click 370 336   # "Fish This Lake"
+sleep 5
+sample tarnhook play "$kb" "$(target 64 "$kb")"
+stop
+
+stage bowling
+kb=$(data_kb bowling)
+start bowling
+sleep 4
+sample bowling title "$kb" "$(target 40 "$kb")"
+key space       # the intro: on to the menus
+sleep 1.5
+sample bowling menu "$kb" "$(target 40 "$kb")"
+click 320 185   # "Computer vs. Computer (Demo Mode)"
+click 400 266   # "Pro"
+click 457 237   # "Select Player 1"
+sleep 0.5
+click 457 237   # the second player
+sleep 0.5
+click 481 237   # "Play": the match
+sleep 6
+sample bowling play "$kb" "$(target 64 "$kb")"
+stop
+echo "(target: the larger of the fixed target and 3 x the data; ok = RssAnon within it)"
+
+echo
+for game in tarnhook bowling; do
+  if [ -x "$build/bench/startup_$game" ]; then
+    DISPLAY="$display" SDL_AUDIODRIVER=dummy HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+      XDG_DATA_HOME="$work/home/.local/share" "$build/bench/startup_$game" "$work/$game"
+  fi
+done
