@@ -1,6 +1,7 @@
 #include "media/mixer.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -26,9 +27,9 @@ uint32_t DueMs(uint64_t position, uint64_t end, uint64_t step, int outputRate) {
   return static_cast<uint32_t>(std::min<uint64_t>(ms + TMixer::kStallGraceMs, INT32_MAX));
 }
 
-}  // namespace
-
-std::shared_ptr<const TSampleBuffer> DecodeWave(const TWave& wave) {
+// Whether the wave can be played: PCM of 8 or 16 bits, one or two channels, a rate the mixer
+// takes, and at least one whole frame. Gives the number of samples (frames x channels).
+bool Playable(const TWave& wave, size_t& count) {
   const uint16_t tag = wave.FormatTag();
   const int channels = wave.Channels();
   const int bits = wave.BitsPerSample();
@@ -36,15 +37,39 @@ std::shared_ptr<const TSampleBuffer> DecodeWave(const TWave& wave) {
   if ((tag != kFormatPcm && tag != kFormatExtensible) || (channels != 1 && channels != 2) ||
       (bits != 8 && bits != 16) || rate < static_cast<uint32_t>(kMinFrequency) ||
       rate > static_cast<uint32_t>(kMaxFrequency)) {
-    return nullptr;
+    return false;
   }
   const size_t frameBytes = static_cast<size_t>(channels) * (bits / 8);
-  const size_t frames = wave.Data.size() / frameBytes;
-  if (frames == 0) return nullptr;
+  count = wave.Data.size() / frameBytes * static_cast<size_t>(channels);
+  return count > 0;
+}
+
+std::shared_ptr<TSampleBuffer> EmptyBufferFor(const TWave& wave) {
   auto buffer = std::make_shared<TSampleBuffer>();
-  buffer->Channels = channels;
-  buffer->Rate = static_cast<int>(rate);
-  const size_t count = frames * static_cast<size_t>(channels);
+  buffer->Channels = wave.Channels();
+  buffer->Rate = static_cast<int>(wave.SamplesPerSecond());
+  return buffer;
+}
+
+}  // namespace
+
+std::shared_ptr<const TSampleBuffer> ShareWave(const TWave& wave) {
+  size_t count = 0;
+  if (!Playable(wave, count)) return nullptr;
+  const bool inPlace = wave.BitsPerSample() == 16 && std::endian::native == std::endian::little &&
+                       reinterpret_cast<uintptr_t>(wave.Data.data()) % alignof(int16_t) == 0;
+  if (!inPlace) return DecodeWave(wave);
+  auto buffer = EmptyBufferFor(wave);
+  buffer->Shared = reinterpret_cast<const int16_t*>(wave.Data.data());
+  buffer->SharedCount = count;
+  return buffer;
+}
+
+std::shared_ptr<const TSampleBuffer> DecodeWave(const TWave& wave) {
+  size_t count = 0;
+  if (!Playable(wave, count)) return nullptr;
+  const int bits = wave.BitsPerSample();
+  auto buffer = EmptyBufferFor(wave);
   buffer->Samples.resize(count);
   const uint8_t* data = wave.Data.data();
   if (bits == 8) {
@@ -190,7 +215,7 @@ void TMixer::SetMuted(bool muted) {
 // end (whose right neighbour is the first frame when looping, else itself) is handled singly.
 void TMixer::MixVoice(TVoice& voice, int32_t* accumulator, int frameCount) {
   const TSampleBuffer& buffer = *voice.Samples;
-  const int16_t* s = buffer.Samples.data();
+  const int16_t* s = buffer.Data();
   const uint64_t frames = buffer.Frames();
   const uint64_t end = frames << 32;
   const uint64_t safeEnd = (frames - 1) << 32;  // positions whose right neighbour exists

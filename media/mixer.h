@@ -19,18 +19,30 @@
 
 struct TWave;
 
-// A wave's samples decoded to 16-bit, one or two channels interleaved, shared by every voice that
-// plays them.
+// A wave's samples as 16-bit, one or two channels interleaved, shared by every voice that plays
+// them: decoded into the buffer's own memory, or the wave's own bytes when they already are 16-bit
+// samples of this machine's byte order (a library's music is then held once, not twice).
 struct TSampleBuffer {
   int Channels = 1;
   int Rate = 22050;
+  // Decoded samples; empty while Shared points into a wave.
   std::vector<int16_t> Samples;
-  size_t Frames() const { return Samples.size() / static_cast<size_t>(Channels); }
+  // The wave's own samples used in place, or nullptr; the wave outlives the buffer.
+  const int16_t* Shared = nullptr;
+  size_t SharedCount = 0;
+
+  const int16_t* Data() const { return Shared ? Shared : Samples.data(); }
+  size_t Count() const { return Shared ? SharedCount : Samples.size(); }
+  size_t Frames() const { return Count() / static_cast<size_t>(Channels); }
 };
 
-// Decodes a PCM wave (8-bit unsigned or 16-bit signed, mono or stereo); nullptr when the format
-// cannot be played or the wave holds no whole frame.
+// Decodes a PCM wave (8-bit unsigned or 16-bit signed, mono or stereo) into the buffer's own
+// memory; nullptr when the format cannot be played or the wave holds no whole frame.
 std::shared_ptr<const TSampleBuffer> DecodeWave(const TWave& wave);
+// The same samples, pointing into the wave's bytes where they can be used as they are (16-bit
+// little-endian on a little-endian machine), else decoded. The buffer must not outlive the wave
+// or a change to its bytes.
+std::shared_ptr<const TSampleBuffer> ShareWave(const TWave& wave);
 
 // Gain for an attenuation in hundredths of a decibel (0 = 1.0, -10000 or less = 0), in 1/65536.
 int32_t GainFromHundredthsDb(int32_t hundredthsDb);

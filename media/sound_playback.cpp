@@ -19,7 +19,7 @@ TMixer* MixerOf(const TSoundBuffers& buffers) {
 void BuildBaseBuffer(TWaveCollectionItem& item, TSoundBuffers& buffers, TDXSound& device) {
   buffers.Release();
   if (item.Wave().Empty()) return;
-  auto samples = DecodeWave(item.Wave());
+  auto samples = ShareWave(item.Wave());
   if (!samples) throw EDirectSoundBufferError(Fmt("%s cannot be made", "Sound Buffer"));
   const int voice = device.AddVoice(samples);
   if (voice < 0) throw EDirectSoundBufferError(Fmt("%s cannot be made", "Sound Buffer"));
@@ -48,6 +48,13 @@ void TSoundBuffers::Release() {
   if (BaseVoice >= 0 && Device && Device->Mixer()) Device->Mixer()->RemoveVoice(BaseVoice);
   BaseVoice = -1;
   Samples.reset();
+}
+
+void TWaveCollectionItem::SetWave(TWave wave) {
+  const bool rebuild = MixerOf(buffers_) != nullptr;
+  buffers_.Release();
+  wave_ = std::move(wave);
+  if (rebuild) BuildBaseBuffer(*this, buffers_, *buffers_.Device);
 }
 
 void TWaveCollectionItem::SetLooped(bool looped) {

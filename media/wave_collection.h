@@ -26,7 +26,9 @@ class TWaveCollectionItem : public TNamedItem {
   int32_t MaxPlayingCount() const { return maxPlayingCount_; }
   void SetMaxPlayingCount(int32_t count);  // negative -> 0; a change releases the instances
   const TWave& Wave() const { return wave_; }
-  void SetWave(TWave wave) { wave_ = std::move(wave); }
+  // Replaces the wave; the item's buffers (which may use the wave's bytes in place) are released
+  // first and, while the device is initialised, built again from the new wave.
+  void SetWave(TWave wave);
 
   // Run time only.
   int32_t Frequency = 0;  // Hz; 0 = the wave's own rate

@@ -3,7 +3,10 @@
 #include <imgui.h>
 
 #include <cstdlib>
-#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "forms/control.h"
 
 namespace {
 
@@ -15,35 +18,70 @@ const ImWchar kRanges[] = {0x0020, 0x00FF, 0x0152, 0x0153, 0x0160, 0x0161, 0x017
 
 constexpr int kHeights[] = {TMenuFonts::kDefaultHeight, 11, 12, 14, 16, 18, 21, 24, 28, 32};
 
+// The whole file, or nothing when it cannot be read.
+std::vector<unsigned char> ReadWholeFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {};
+  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 }  // namespace
 
 void TMenuFonts::Load(ImFontAtlas& atlas) {
+  atlas_ = &atlas;
   fonts_.clear();
-  const bool haveRegular = std::filesystem::exists(kRegularPath);
-  const bool haveBold = std::filesystem::exists(kBoldPath);
-  if (!haveRegular) {
-    fonts_.push_back(TEntry{kDefaultHeight, false, atlas.AddFontDefault()});
-    return;
+  regular_ = ReadWholeFile(kRegularPath);
+  bold_ = regular_.empty() ? std::vector<unsigned char>() : ReadWholeFile(kBoldPath);
+  if (!regular_.empty() && Add(kDefaultHeight, false)) return;
+  regular_.clear();
+  bold_.clear();
+  fonts_.push_back(TEntry{kDefaultHeight, false, atlas.AddFontDefault()});
+}
+
+ImFont* TMenuFonts::Add(int height, bool bold) {
+  std::vector<unsigned char>& data = bold ? bold_ : regular_;
+  ImFontConfig config;
+  config.OversampleH = 2;
+  config.OversampleV = 1;
+  // The bytes stay ours, read once for every size, and let the atlas be built again.
+  config.FontDataOwnedByAtlas = false;
+  ImFont* font = atlas_->AddFontFromMemoryTTF(data.data(), static_cast<int>(data.size()), static_cast<float>(height),
+                                              &config, kRanges);
+  if (font) fonts_.push_back(TEntry{height, bold, font});
+  return font;
+}
+
+TMenuFonts::TEntry TMenuFonts::Slot(int height, bool bold) const {
+  if (height <= 0) height = kDefaultHeight;
+  if (regular_.empty()) return TEntry{kDefaultHeight, false, nullptr};
+  int best = kHeights[0];
+  for (int h : kHeights) {
+    if (std::abs(h - height) < std::abs(best - height)) best = h;
   }
-  for (int bold = 0; bold < (haveBold ? 2 : 1); ++bold) {
-    for (int height : kHeights) {
-      ImFontConfig config;
-      config.OversampleH = 2;
-      config.OversampleV = 1;
-      ImFont* font = atlas.AddFontFromFileTTF(bold ? kBoldPath : kRegularPath, static_cast<float>(height), &config,
-                                              kRanges);
-      if (font) fonts_.push_back(TEntry{height, bold != 0, font});
-    }
-  }
-  if (fonts_.empty()) fonts_.push_back(TEntry{kDefaultHeight, false, atlas.AddFontDefault()});
+  return TEntry{best, bold && !bold_.empty(), nullptr};
+}
+
+void TMenuFonts::Want(const TControl& control, bool& added) {
+  const TEntry slot = Slot(control.Font.Height, control.Font.Bold);
+  bool loaded = regular_.empty();
+  for (const TEntry& e : fonts_) loaded = loaded || (e.Height == slot.Height && e.Bold == slot.Bold);
+  if (!loaded && Add(slot.Height, slot.Bold)) added = true;
+  for (const TControl* child : control.Children()) Want(*child, added);
+}
+
+bool TMenuFonts::Prepare(const TControl& root) {
+  bool added = false;
+  if (atlas_) Want(root, added);
+  return added;
 }
 
 ImFont* TMenuFonts::Pick(int height, bool bold) const {
-  if (height <= 0) height = kDefaultHeight;
+  const TEntry slot = Slot(height, bold);
   const TEntry* best = nullptr;
   for (const TEntry& e : fonts_) {
-    const bool better = !best || (e.Bold == bold && best->Bold != bold) ||
-                        (e.Bold == best->Bold && std::abs(e.Height - height) < std::abs(best->Height - height));
+    if (e.Height == slot.Height && e.Bold == slot.Bold) return e.Font;
+    const bool better = !best || (e.Bold == slot.Bold && best->Bold != slot.Bold) ||
+                        (e.Bold == best->Bold && std::abs(e.Height - slot.Height) < std::abs(best->Height - slot.Height));
     if (better) best = &e;
   }
   return best ? best->Font : nullptr;

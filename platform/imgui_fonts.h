@@ -1,11 +1,16 @@
-// The menu font: DejaVu Sans (regular and bold) loaded into ImGui at a few pixel heights, with the
-// characters of Windows-1252. A control asks for a height; it gets the nearest one loaded.
+// The menu font: DejaVu Sans (regular and bold) at a few pixel heights, with the characters of
+// Windows-1252. A control asks for a height; it gets the nearest one of the table. Only the sizes
+// some control of the form asks for are rasterised into ImGui's atlas (every size of the table
+// would hold some 40 MB for the two or three a form uses): the host calls Prepare before each menu
+// frame, which adds what the form's controls ask for and rebuilds the atlas when something was
+// added, so a size is there before the first frame that draws it.
 #pragma once
 
 #include <vector>
 
 struct ImFont;
 struct ImFontAtlas;
+class TControl;
 
 class TMenuFonts {
  public:
@@ -14,10 +19,17 @@ class TMenuFonts {
   static constexpr const char* kRegularPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
   static constexpr const char* kBoldPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
-  // Adds the fonts to the atlas (ImGui's own font stands in when the files are missing); the
-  // default height becomes the atlas's first, default font.
+  TMenuFonts() = default;
+  TMenuFonts(const TMenuFonts&) = delete;
+  TMenuFonts& operator=(const TMenuFonts&) = delete;
+
+  // Reads the font files and adds the default height to the atlas as its first, default font
+  // (ImGui's own font stands in when the regular file is missing).
   void Load(ImFontAtlas& atlas);
-  // The loaded font nearest to height (0: the default), bold when asked and available.
+  // Adds the sizes the controls under root ask for; true when the atlas must be built again.
+  bool Prepare(const TControl& root);
+  // The font of the table nearest to height (0: the default), bold when asked and available; the
+  // nearest loaded one while that size is not loaded yet.
   ImFont* Pick(int height, bool bold) const;
 
  private:
@@ -26,5 +38,13 @@ class TMenuFonts {
     bool Bold;
     ImFont* Font;
   };
-  std::vector<TEntry> fonts_;
+  // The size of the table a request comes to.
+  TEntry Slot(int height, bool bold) const;
+  ImFont* Add(int height, bool bold);
+  void Want(const TControl& control, bool& added);
+
+  ImFontAtlas* atlas_ = nullptr;
+  std::vector<unsigned char> regular_;
+  std::vector<unsigned char> bold_;
+  std::vector<TEntry> fonts_;  // loaded
 };
