@@ -13,7 +13,8 @@
 #
 # The GL driver's share is reported apart: RssFile, and the resident and anonymous pages of the
 # driver's own mappings (Mesa, LLVM, GL dispatch) from /proc/PID/smaps. Memory the driver takes
-# from the heap cannot be told from ours there; the renderer line says which SDL renderer ran.
+# from the heap cannot be told from ours there. Each game runs twice: with the renderer it chooses
+# itself, then with SDL's GL renderer, which it takes on a desktop larger than the picture.
 # Needs Xvfb and xdotool. Usage: bench/memory.sh [BUILD_DIR]   (default build/release)
 set -eu
 
@@ -44,6 +45,8 @@ stage() {
   mkdir -p "$to"
   cp -rs "$from/." "$to/"
   find "$to" -name '*.ini' -type l | while read -r f; do cp --remove-destination "$(readlink "$f")" "$f"; done
+  # The program finds its data beside its own file, so the program is copied, not linked.
+  cp --remove-destination "$from/$1" "$to/$1"
 }
 
 # data_kb NAME: the game's data on disk, the program itself left out.
@@ -52,7 +55,7 @@ data_kb() {
 }
 
 start() {
-  (cd "$work/$1" && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+  (cd "$work/$1" && exec env $renderer_env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
     XDG_DATA_HOME="$work/home/.local/share" DISPLAY="$display" SDL_AUDIODRIVER=dummy "./$1" >/dev/null 2>&1) &
   pid=$!
 }
@@ -68,12 +71,13 @@ driver() {
        d && $1 == "Rss:" {r += $2} d && $1 == "Anonymous:" {a += $2}
        END {printf "%d %d", r, a}' "/proc/$pid/smaps"
 }
-renderer=""
+renderer_env=""
+renderer="own"
 # sample GAME STATE DATA_KB TARGET_KB: one line of the table.
 sample() {
   local anon rss file drv
   anon=$(field RssAnon); rss=$(field VmRSS); file=$(field RssFile); drv=$(driver)
-  printf '%-9s %-7s %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f  %s\n' "$1" "$2" \
+  printf '%-9s %-8s %-7s %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f  %s\n' "$1" "$2" \
     "$(echo "$anon / 1024" | bc -l)" "$(echo "$rss / 1024" | bc -l)" "$(echo "$file / 1024" | bc -l)" \
     "$(echo "${drv% *} / 1024" | bc -l)" "$(echo "${drv#* } / 1024" | bc -l)" \
     "$(echo "$3 / 1024" | bc -l)" "$(echo "$4 / 1024" | bc -l)" "$([ "$anon" -le "$4" ] && echo ok || echo OVER)"
@@ -84,47 +88,56 @@ click() { DISPLAY=$display xdotool mousemove "$1" "$2" click 1; sleep 0.7; }
 
 mkdir -p "$work/home"
 echo "Resident memory in MB (RssAnon: anonymous; driver: the GL driver's own mappings, resident / anonymous)"
-printf '%-9s %-7s %9s %9s %9s %9s %9s %9s %9s\n' game state RssAnon RSS RssFile drv-rss drv-anon data target
+printf '%-9s %-8s %-7s %9s %9s %9s %9s %9s %9s %9s\n' game renderer state RssAnon RSS RssFile drv-rss drv-anon data target
+
+# play_games: both games through their three states, one table line each.
+play_games() {
+  kb=$(data_kb tarnhook)
+  start tarnhook
+  sleep 4
+  sample tarnhook title "$kb" "$(target 40 "$kb")"
+  click 320 240   # the title: on to the menus
+  sleep 1
+  click 267 53    # "Fish": the lake panel
+  sleep 1
+  sample tarnhook menu "$kb" "$(target 40 "$kb")"
+  click 66 124    # the first lake in the list: the largest
+  click 370 336   # "Fish This Lake"
+  sleep 5
+  sample tarnhook play "$kb" "$(target 64 "$kb")"
+  stop
+
+  kb=$(data_kb bowling)
+  start bowling
+  sleep 4
+  sample bowling title "$kb" "$(target 40 "$kb")"
+  key space       # the intro: on to the menus
+  sleep 1.5
+  sample bowling menu "$kb" "$(target 40 "$kb")"
+  click 320 185   # "Computer vs. Computer (Demo Mode)"
+  click 400 266   # "Pro"
+  click 457 237   # "Select Player 1"
+  sleep 0.5
+  click 457 237   # the second player
+  sleep 0.5
+  click 481 237   # "Play": the match
+  sleep 6
+  sample bowling play "$kb" "$(target 64 "$kb")"
+  stop
+}
 
 stage tarnhook
+stage bowling
 lakes="$work/tarnhook/lakes"
 largest=$(basename "$(ls -S "$build"/bin/tarnhook/lakes/*.iso | head -1)" .iso)
 printf '[Lakes]\nlake1=%s\nlake2=Birch_Pond\n' "$largest" > "$lakes/lakes.ini"
 cp --remove-destination "$build/bin/tarnhook/lakes/$largest.ini" "$lakes/$largest.ini"
 sed -i 's/^EntryFee=.*/EntryFee=0/' "$lakes/$largest.ini"
-kb=$(data_kb tarnhook)
-start tarnhook
-sleep 4
-sample tarnhook title "$kb" "$(target 40 "$kb")"
-click 320 240   # the title: on to the menus
-sleep 1
-click 267 53    # "Fish": the lake panel
-sleep 1
-sample tarnhook menu "$kb" "$(target 40 "$kb")"
-click 66 124    # the first lake in the list: the largest
-click 370 336   # "Fish This Lake"
-sleep 5
-sample tarnhook play "$kb" "$(target 64 "$kb")"
-stop
-
-stage bowling
-kb=$(data_kb bowling)
-start bowling
-sleep 4
-sample bowling title "$kb" "$(target 40 "$kb")"
-key space       # the intro: on to the menus
-sleep 1.5
-sample bowling menu "$kb" "$(target 40 "$kb")"
-click 320 185   # "Computer vs. Computer (Demo Mode)"
-click 400 266   # "Pro"
-click 457 237   # "Select Player 1"
-sleep 0.5
-click 457 237   # the second player
-sleep 0.5
-click 481 237   # "Play": the match
-sleep 6
-sample bowling play "$kb" "$(target 64 "$kb")"
-stop
+# The programs' own choice of renderer, then GL as a desktop larger than the picture gets it.
+play_games
+renderer_env="SDL_RENDER_DRIVER=opengl"
+renderer="opengl"
+play_games
 echo "(target: the larger of the fixed target and 3 x the data; ok = RssAnon within it)"
 
 echo

@@ -114,7 +114,9 @@ int TSdlHost::Run(TForm& form) {
   if (title_.empty()) screen_->SetTitle(form.Caption);
   quit_ = false;
   dispatcher_->Start();
-  while (!form.CloseRequested() && !quit_) LoopOnce(form);
+  while (!form.CloseRequested() && !quit_ && (endAfterFrames_ <= 0 || presentCount_ < endAfterFrames_)) {
+    LoopOnce(form);
+  }
   // The window goes away: the form's devices finalise with their events while the form is whole.
   dispatcher_->Guard([&form] { form.WindowDestroyed(); });
   view_.reset();

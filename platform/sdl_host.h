@@ -58,6 +58,9 @@ class TSdlHost : public THost {
   void CaptureNextFrame(const std::string& bmpPath);
   // Times anything was presented (loop frames included).
   int PresentCount() const { return presentCount_; }
+  // Makes Run return once that many frames were presented in all (0: only when the form closes);
+  // a benchmark times the start-up to the first frame with it.
+  void EndAfterFrames(int frames) { endAfterFrames_ = frames; }
 
   // THost
   void SetDisplaySurface(const TDirectDrawSurface* primary) override { display_ = primary; }
@@ -102,6 +105,7 @@ class TSdlHost : public THost {
   std::unique_ptr<TSdlScreen> screen_;
   ImGuiContext* imgui_ = nullptr;
   TMenuFonts fonts_;
+  int endAfterFrames_ = 0;
   std::unique_ptr<TImGuiFormView> view_;
   std::unique_ptr<TFormDispatcher> dispatcher_;
   std::vector<TAction> actions_;

@@ -11,6 +11,17 @@ namespace {
 
 std::string SdlError(const char* what) { return std::string(what) + ": " + SDL_GetError(); }
 
+// Whether the picture reaches the window one to one whatever the player does: the desktop is no
+// larger than the picture, so neither full screen nor a window scales it. A renderer named in
+// SDL_RENDER_DRIVER is taken as asked instead.
+bool PresentsOneToOne(SDL_Window* window) {
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  if (asked && *asked) return false;
+  SDL_DisplayMode desktop;
+  if (SDL_GetDesktopDisplayMode(std::max(SDL_GetWindowDisplayIndex(window), 0), &desktop) != 0) return false;
+  return desktop.w <= TSdlScreen::kWidth && desktop.h <= TSdlScreen::kHeight;
+}
+
 }  // namespace
 
 TSdlScreen::TSdlScreen(const std::string& title, bool windowed) : fullscreen_(!windowed) {
@@ -20,7 +31,13 @@ TSdlScreen::TSdlScreen(const std::string& title, bool windowed) : fullscreen_(!w
   const Uint32 flags = windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth, kHeight, flags);
   if (!window_) throw EPlatformError(SdlError("The window cannot be opened"));
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+  if (PresentsOneToOne(window_)) {
+    // Nothing to scale: SDL's own renderer does the few copies as fast as a GL driver, without the
+    // driver's tens of megabytes. SDL must not back the window with GL behind it either.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+  }
+  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
   if (!renderer_) {
     SDL_DestroyWindow(window_);

@@ -134,6 +134,18 @@ TEST_F(SoundTest, StoppedInstancesAreReused) {
   EXPECT_EQ(item.Buffers().Instances.size(), 1u);
 }
 
+TEST_F(SoundTest, AWaveReplacedWhileTheDevicePlaysIsHeardAtOnce) {
+  TWaveCollectionItem& item = AddItem("swap", 4);
+  sound.Initialize();
+  item.Play();
+  Pull(1);
+  // The playing buffers used the old wave's bytes: they go with it, and the new wave plays.
+  item.SetWave(MakeWave(1, 8000, 16, Mono16({7, 8})));
+  EXPECT_EQ(Pull(2), (std::vector<int16_t>{0, 0, 0, 0}));
+  item.Play();
+  EXPECT_EQ(Pull(3), (std::vector<int16_t>{7, 7, 8, 8, 0, 0}));
+}
+
 TEST_F(SoundTest, LoopedItemsRestartInsteadOfStacking) {
   TWaveCollectionItem& item = list.Items.Add();
   item.SetWave(MakeWave(1, 8000, 16, Mono16({100, 200, 300})));

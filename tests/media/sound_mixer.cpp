@@ -148,6 +148,34 @@ TEST(MixerTest, StartOrderCountsPlays) {
   EXPECT_EQ(mixer.StartOrder(-1), 0u);
 }
 
+TEST(MixerTest, SixteenBitWavesArePlayedFromTheirOwnBytes) {
+  const TWave wave = MakeWave(2, 22050, 16, Mono16({1, -2, 300, 7, 9}));
+  auto shared = ShareWave(wave);
+  ASSERT_TRUE(shared);
+  EXPECT_EQ(shared->Shared, reinterpret_cast<const int16_t*>(wave.Data.data()));
+  auto decoded = DecodeWave(wave);
+  EXPECT_EQ(std::vector<int16_t>(shared->Data(), shared->Data() + shared->Count()), decoded->Samples);
+  EXPECT_EQ(shared->Frames(), 2u);
+  EXPECT_EQ(shared->Rate, 22050);
+  // Eight-bit samples must be converted, and what cannot be played is refused as before.
+  auto eight = ShareWave(MakeWave(1, 8000, 8, {0, 128, 255}));
+  ASSERT_TRUE(eight);
+  EXPECT_EQ(eight->Shared, nullptr);
+  EXPECT_EQ(eight->Samples, (std::vector<int16_t>{-32768, 0, 32512}));
+  EXPECT_FALSE(ShareWave(MakeWave(1, 8000, 16, {1})));
+  // A voice on shared samples mixes exactly as one on decoded samples.
+  TMixer mixer(22050);
+  const int a = mixer.AddVoice(shared);
+  const int b = mixer.AddVoice(decoded);
+  mixer.SetPan(b, 10000);
+  mixer.Play(a, false);
+  const std::vector<int16_t> fromShared = Pull(mixer, 3);
+  mixer.Stop(a);
+  mixer.SetPan(b, 0);
+  mixer.Play(b, false);
+  EXPECT_EQ(Pull(mixer, 3), fromShared);
+}
+
 TEST(MixerTest, TheVoiceTableIsBounded) {
   TMixer mixer(8000);
   auto samples = DecodeWave(MakeWave(1, 8000, 8, {1}));
