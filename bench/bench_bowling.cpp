@@ -195,7 +195,7 @@ class TBowlingReporter : public TTimesReporter {
                 drawn - undrawn - picture - flip - shadows);
     std::printf("play tick, not drawn = %6.2f x one frame memcpy\n", undrawn);
     std::printf("LED show tick        = %6.1f x one frame memcpy (target: at most 3 x: %s)\n", led, Verdict(led, 3));
-    std::printf("  flip                 %6.2f x\n  lamps                %6.2f x\n", flip, led - flip);
+    if (flip > 0) std::printf("  flip                 %6.2f x\n  lamps                %6.2f x\n", flip, led - flip);
     if (Seconds("BM_SimulatedMatch") > 0) {
       std::printf("simulated matches    = %6.0f a second on one core (target: at least 200)\n",
                   1.0 / Seconds("BM_SimulatedMatch"));
