@@ -8,6 +8,8 @@ Module.preRun.push(function () {
   var home = '/home/web_user';
   var report = Module.reportStorage || function (text) { console.warn(text); };
   var kept = true;
+  // While the saved files are read back, the file system's own writes are no changes to write out.
+  var readingBack = true;
   var lost = function (what, error) {
     kept = false;
     report(what + ' (' + error + '). The game goes on, but options and saved games last only until ' +
@@ -23,6 +25,7 @@ Module.preRun.push(function () {
   // A storage that never answers (a permission prompt left open) must not keep the game from starting.
   var started = false;
   var start = function () {
+    readingBack = false;
     if (started) return;
     started = true;
     removeRunDependency('page-storage');
@@ -59,7 +62,7 @@ Module.preRun.push(function () {
   };
   var scheduled = false;
   var changed = function (path) {
-    if (!kept || typeof path !== 'string' || path.indexOf(home + '/') !== 0 || scheduled) return;
+    if (!kept || readingBack || typeof path !== 'string' || path.indexOf(home + '/') !== 0 || scheduled) return;
     scheduled = true;
     setTimeout(function () { scheduled = false; writeOut(); }, 0);
   };

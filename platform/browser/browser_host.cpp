@@ -18,23 +18,33 @@ TBrowserHost::TBrowserHost(const std::string& title) : TSdlHost(title, true) {}
 
 void TBrowserHost::WaitForFrame() {
   WaitForAnimationFrame();
-  ++framesWaited_;
   presentedInFrame_ = false;
   lastWait_ = SDL_GetTicks();
 }
 
 void TBrowserHost::LoopOnce(TForm& form) {
-  // A wait inside the last pass (a vsync present) already began a frame nobody has drawn into.
-  if (presentedInFrame_ || framesWaited_ == framesAtPassEnd_) WaitForFrame();
+  const TDXTimer* timer = form.Application().IdleTimer();
+  const uint32_t now = SDL_GetTicks();
+  const uint32_t tickWait = timer ? timer->MillisecondsToNextTick() : TFramePacer::kFrameMs;
+  if (tickWait == 0 && now - lastWait_ < TFramePacer::kFrameMs) {
+    // A tick is due and the page had its turn within this frame: tick now.
+  } else if (tickWait > 0 && tickWait < TFramePacer::kFrameMs) {
+    // The next tick comes before the next frame: the game keeps its own pace.
+    emscripten_sleep(tickWait);
+    lastWait_ = SDL_GetTicks();
+  } else {
+    WaitForFrame();
+  }
   Pump(0);
   if (!form.CloseRequested() && !QuitAsked() && Dispatcher()) {
     Dispatcher()->Idle();
-    if (!presentedInFrame_ && !form.CloseRequested() && !QuitAsked()) {
+    if (!form.CloseRequested() && !QuitAsked()) {
       const bool timerRuns = form.Application().IdleTimer() != nullptr;
-      if (Pacer().UntilFrame(SDL_GetTicks(), timerRuns, form.ShowingDrawArea() != nullptr) == 0) RenderScreen(false);
+      if (Pacer().UntilFrame(SDL_GetTicks(), timerRuns, form.ShowingDrawArea() != nullptr) == 0) {
+        RenderScreen(false);
+      }
     }
   }
-  framesAtPassEnd_ = framesWaited_;
 }
 
 void TBrowserHost::Present(bool waitVBlank) {

@@ -6,11 +6,11 @@
 // or file dialog, a sleep) the program's stack is set aside until the page calls back (emscripten's
 // Asyncify), so the browser keeps drawing, taking input and playing sound meanwhile.
 //
-// Pacing: each pass of the loop waits for the next animation frame, then pumps input, runs the idle
-// slot once (a timer that is not due yet does not tick, so intervals longer than a frame keep their
-// pace; shorter ones run at the display's pace, as on a desktop that waits for vsync) and draws when
-// the game did not present. A game that presents twice within one animation frame with vsync waits
-// for the next one, as it would for the display.
+// Pacing: a pass of the loop waits for the page's next animation frame unless the running timer's
+// next tick comes sooner: then it waits just that long (a timeout), so the game keeps its own tick
+// pace, and a tick already due runs at once while the page had its turn within the last frame. Then
+// it pumps input, runs the idle slot and draws when the screen is due. A game that presents twice
+// within one animation frame with vsync waits for the next one, as it would for the display.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +35,5 @@ class TBrowserHost : public TSdlHost {
   void WaitForFrame();
 
   bool presentedInFrame_ = false;
-  int framesWaited_ = 0;
-  int framesAtPassEnd_ = -1;
   uint32_t lastWait_ = 0;
 };
