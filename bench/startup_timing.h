@@ -1,9 +1,14 @@
 // Start-up to the first drawn frame of a game, beside a plain read of the files its title screen
 // needs, measured in one run from a warm disk cache. Each start-up is what the program's main does
-// (the SDL host, the main form, FormCreate and FormShow, the first frame), ended as soon as the
-// first frame is presented. The first start-up of the process (it also loads the system's video
-// libraries) is printed apart from the median of the later ones.
+// (the SDL host, the main form, FormCreate and FormShow) up to the moment the first frame is
+// presented. The window system's own start is measured apart in the same run, as SDL alone does it
+// for the same window: SDL's video start, the full-screen window and its renderer, one frame. On
+// an X server without a window manager SDL waits a tenth of a second there for an answer that
+// never comes; a desktop answers at once. The first start-up of the process (which also loads the
+// system's video libraries) is printed apart from the median of the later ones.
 #pragma once
+
+#include <SDL.h>
 
 #include <algorithm>
 #include <chrono>
@@ -17,8 +22,8 @@ namespace startup {
 
 using TClock = std::chrono::steady_clock;
 
-inline double MsSince(TClock::time_point start) {
-  return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
+inline double Ms(TClock::time_point from, TClock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
 // Reads each file whole, as a plain program would (missing files are skipped); milliseconds.
@@ -35,7 +40,32 @@ inline double ReadFiles(const std::vector<std::string>& paths, size_t& bytes) {
     bytes += std::fread(buffer.data(), 1, buffer.size(), file);
     std::fclose(file);
   }
-  return MsSince(start);
+  return Ms(start, TClock::now());
+}
+
+// SDL alone: video, the window the games open, a renderer chosen as they choose it, one frame.
+inline double WindowSystemStart() {
+  const auto start = TClock::now();
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) return 0;
+  SDL_Window* window = SDL_CreateWindow("start", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640, 480,
+                                        SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
+  SDL_Renderer* renderer = nullptr;
+  SDL_DisplayMode desktop;
+  if (window && SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w <= 640 && desktop.h <= 480) {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+  }
+  if (window && !renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+  if (window && !renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+  if (renderer) {
+    SDL_RenderClear(renderer);
+    SDL_RenderPresent(renderer);
+  }
+  const double ms = Ms(start, TClock::now());
+  if (renderer) SDL_DestroyRenderer(renderer);
+  if (window) SDL_DestroyWindow(window);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+  return ms;
 }
 
 inline double Median(std::vector<double> values) {
@@ -43,28 +73,25 @@ inline double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-// Times the game's start-up against the read of titleFiles; prints one block, returns 0 when the
-// start-up is within 3 x the read.
+// Times the game's start-up against the read of titleFiles and prints one block; returns 0 when
+// the start-up is within 3 x the read.
 template <class TGameForm>
 int TimeStartUp(const char* game, const char* title, const std::string& folder,
                 const std::vector<std::string>& titleFiles) {
   constexpr int kRuns = 7;
   size_t bytes = 0;
   ReadFiles(titleFiles, bytes);  // warms the disk cache
-  std::vector<double> reads;
-  for (int i = 0; i < kRuns; ++i) reads.push_back(ReadFiles(titleFiles, bytes));
-  std::vector<double> starts;
+  std::vector<double> reads, starts, windows;
   double first = 0;
   for (int i = 0; i <= kRuns; ++i) {
+    reads.push_back(ReadFiles(titleFiles, bytes));
+    windows.push_back(WindowSystemStart());
     const auto start = TClock::now();
-    double ms = 0;
-    {
-      TSdlHost host(title);
-      TGameForm form(host, folder);
-      host.EndAfterFrames(1);
-      host.Run(form);
-      ms = MsSince(start);
-    }
+    TSdlHost host(title);
+    TGameForm form(host, folder);
+    host.EndAfterFrames(1);
+    host.Run(form);
+    const double ms = Ms(start, host.FirstFrameTime());
     if (i == 0) {
       first = ms;
     } else {
@@ -73,10 +100,15 @@ int TimeStartUp(const char* game, const char* title, const std::string& folder,
   }
   const double read = Median(reads);
   const double startUp = Median(starts);
-  std::printf("%s: start-up to the first drawn frame %.1f ms (first of the process %.1f ms); plain read of "
-              "the title screen's %zu files, %.1f MB: %.1f ms; ratio %.1f x (target at most 3 x) %s\n",
-              game, startUp, first, titleFiles.size(), bytes / 1048576.0, read, startUp / read,
-              startUp <= 3 * read ? "ok" : "OVER");
+  const double window = Median(windows);
+  std::printf("%s: start-up to the first drawn frame %.1f ms (the first of the process %.1f ms)\n", game, startUp,
+              first);
+  std::printf("  of it the window system's own start (SDL video, window, renderer, one frame) %.1f ms, the game's "
+              "%.1f ms\n", window, startUp - window);
+  std::printf("  plain read of the title screen's %zu files, %.1f MB: %.2f ms\n", titleFiles.size(),
+              bytes / 1048576.0, read);
+  std::printf("  ratio to the read: whole %.1f x, the game's part %.1f x (target at most 3 x) %s\n", startUp / read,
+              (startUp - window) / read, startUp <= 3 * read ? "ok" : "OVER");
   return startUp <= 3 * read ? 0 : 1;
 }
 

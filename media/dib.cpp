@@ -129,3 +129,9 @@ TPicture TDib::Decode() const {
   }
   return picture;
 }
+
+const uint8_t* TDib::IndexRow(int y) const {
+  if (bitCount_ != 8 || Empty()) return nullptr;
+  const size_t stored = topDown_ ? static_cast<size_t>(y) : static_cast<size_t>(height_ - 1 - y);
+  return rows_.get() + stored * stride_;
+}

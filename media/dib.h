@@ -46,6 +46,10 @@ class TDib {
   void ConvertRow(int y, int left, int count, uint32_t* out) const;
   // The whole picture as 0x00RRGGBB.
   TPicture Decode() const;
+  // For a picture of 8-bit palette indices: row y's stored indices (0 the top row), else nullptr.
+  const uint8_t* IndexRow(int y) const;
+  // The palette's 256 colours as picture pixels (0x00RRGGBB).
+  const TPalette& Palette() const { return palette_; }
 
  private:
   int32_t width_ = 0;

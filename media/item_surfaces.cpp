@@ -1,6 +1,7 @@
 #include "media/item_surfaces.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "media/dib.h"
@@ -22,6 +23,17 @@ std::unique_ptr<TDirectDrawSurface> MakeSurface(const TDib& picture, int left, i
                                                 int height, TPixelFormat format,
                                                 bool systemMemory) {
   auto surface = std::make_unique<TDirectDrawSurface>(width, height, format, systemMemory);
+  if (picture.IndexRow(0)) {
+    // Palette pictures (most of a library): each index straight to its packed colour.
+    std::array<uint16_t, 256> packed;
+    for (size_t i = 0; i < packed.size(); ++i) packed[i] = PackPicturePixel(picture.Palette()[i], format);
+    for (int y = 0; y < height; ++y) {
+      const uint8_t* indices = picture.IndexRow(top + y) + left;
+      uint16_t* row = surface->Row(y);
+      for (int x = 0; x < width; ++x) row[x] = packed[indices[x]];
+    }
+    return surface;
+  }
   std::vector<uint32_t> colours(static_cast<size_t>(width));
   for (int y = 0; y < height; ++y) {
     picture.ConvertRow(top + y, left, width, colours.data());

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "forms/control.h"
 
@@ -20,9 +19,14 @@ constexpr int kHeights[] = {TMenuFonts::kDefaultHeight, 11, 12, 14, 16, 18, 21, 
 
 // The whole file, or nothing when it cannot be read.
 std::vector<unsigned char> ReadWholeFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return {};
-  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::streamoff size = in.tellg();
+  if (size <= 0) return {};
+  std::vector<unsigned char> bytes(static_cast<size_t>(size));
+  in.seekg(0);
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return {};
+  return bytes;
 }
 
 }  // namespace

@@ -179,6 +179,7 @@ void TSdlHost::RenderScreen(bool vsync) {
   if (play && display_) screen_->DrawSurface(*display_);
   BuildUi(form, form && !play);
   screen_->Present(vsync);
+  if (presentCount_ == 0) firstFrame_ = std::chrono::steady_clock::now();
   lastPresent_ = SDL_GetTicks();
   pacer_.Presented(lastPresent_);
   ++presentCount_;

@@ -16,6 +16,7 @@
 // it runs on SDL's audio thread and pulls from the source, which locks for itself.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -61,6 +62,8 @@ class TSdlHost : public THost {
   // Makes Run return once that many frames were presented in all (0: only when the form closes);
   // a benchmark times the start-up to the first frame with it.
   void EndAfterFrames(int frames) { endAfterFrames_ = frames; }
+  // When the first frame was presented (the clock's epoch before then).
+  std::chrono::steady_clock::time_point FirstFrameTime() const { return firstFrame_; }
 
   // THost
   void SetDisplaySurface(const TDirectDrawSurface* primary) override { display_ = primary; }
@@ -106,6 +109,7 @@ class TSdlHost : public THost {
   ImGuiContext* imgui_ = nullptr;
   TMenuFonts fonts_;
   int endAfterFrames_ = 0;
+  std::chrono::steady_clock::time_point firstFrame_{};
   std::unique_ptr<TImGuiFormView> view_;
   std::unique_ptr<TFormDispatcher> dispatcher_;
   std::vector<TAction> actions_;

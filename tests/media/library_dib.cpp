@@ -11,6 +11,7 @@
 #include "media/dib_reader.h"
 #include "media/dib_writer.h"
 #include "media/file_bytes.h"
+#include "media/item_surfaces.h"
 #include "tests/media/library_streams.h"
 
 namespace {
@@ -266,6 +267,44 @@ TEST(LibraryDib, WriterRoundTripsEveryLayout) {
   EXPECT_EQ(EncodeDib(noisy)[16], 0);  // plain
   EXPECT_EQ(EncodeDib(noisy)[14], 8);
   EXPECT_EQ(EncodeDib(rich)[14], 24);
+}
+
+// Surfaces of a 256-colour picture are packed from its indices directly; they must hold what the
+// same picture gives as 0x00RRGGBB pixels, in blocks cut anywhere and in both pixel formats.
+TEST(LibraryDib, PaletteSurfacesEqualThoseOfTheDecodedPicture) {
+  constexpr int kWidth = 701;  // wider than one block of 16-pixel patterns, rows padded
+  constexpr int kHeight = 5;
+  TBytes dib = InfoHeader(kWidth, kHeight, 8);
+  for (int i = 0; i < 256; ++i) dib.U32(static_cast<uint32_t>(i) * 0x0F0B07);
+  uint32_t seed = 7;
+  for (int i = 0; i < (kWidth + 3) / 4 * 4 * kHeight; ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    dib.U8(static_cast<uint8_t>(seed >> 24));
+  }
+  const std::vector<uint8_t> payload = DibPayload(dib.Data);
+  const TDib stored = ReadPictureData(TByteReader(payload.data(), payload.size()));
+  ASSERT_NE(stored.IndexRow(0), nullptr);
+  const TDib decoded = TDib::FromPicture(stored.Decode());
+  ASSERT_EQ(decoded.IndexRow(0), nullptr);
+  const TPatternGrid grid = MakePatternGrid(kWidth, kHeight, 16, 1, 0, 0);
+  for (const TPixelFormat format : {TPixelFormat::RGB565, TPixelFormat::RGB555}) {
+    TItemSurfaces fast;
+    TItemSurfaces plain;
+    fast.Format = plain.Format = format;
+    fast.Build(stored, grid, false, clBlack);
+    plain.Build(decoded, grid, false, clBlack);
+    ASSERT_EQ(fast.Surfaces.size(), plain.Surfaces.size());
+    ASSERT_GT(fast.Surfaces.size(), 1u);
+    for (size_t i = 0; i < fast.Surfaces.size(); ++i) {
+      const TDirectDrawSurface& a = *fast.Surfaces[i];
+      const TDirectDrawSurface& b = *plain.Surfaces[i];
+      ASSERT_EQ(a.Width(), b.Width());
+      ASSERT_EQ(a.Height(), b.Height());
+      for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x) ASSERT_EQ(a.PixelAt(x, y), b.PixelAt(x, y)) << i << " " << x << "," << y;
+      }
+    }
+  }
 }
 
 }  // namespace
