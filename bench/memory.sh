@@ -77,7 +77,7 @@ renderer="own"
 sample() {
   local anon rss file drv
   anon=$(field RssAnon); rss=$(field VmRSS); file=$(field RssFile); drv=$(driver)
-  printf '%-9s %-8s %-7s %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f  %s\n' "$1" "$2" \
+  printf '%-9s %-8s %-7s %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f  %s\n' "$1" "$renderer" "$2" \
     "$(echo "$anon / 1024" | bc -l)" "$(echo "$rss / 1024" | bc -l)" "$(echo "$file / 1024" | bc -l)" \
     "$(echo "${drv% *} / 1024" | bc -l)" "$(echo "${drv#* } / 1024" | bc -l)" \
     "$(echo "$3 / 1024" | bc -l)" "$(echo "$4 / 1024" | bc -l)" "$([ "$anon" -le "$4" ] && echo ok || echo OVER)"
@@ -144,6 +144,6 @@ echo
 for game in tarnhook bowling; do
   if [ -x "$build/bench/startup_$game" ]; then
     DISPLAY="$display" SDL_AUDIODRIVER=dummy HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
-      XDG_DATA_HOME="$work/home/.local/share" "$build/bench/startup_$game" "$work/$game"
+      XDG_DATA_HOME="$work/home/.local/share" "$build/bench/startup_$game" "$work/$game" || true
   fi
 done
