@@ -3,6 +3,7 @@
 // matches the desktop build's first frame, a click opens the menu; bowling starts a match and bowls a
 // ball with the keys and keeps a changed option over a reload; tarnhook fishes a lake, saves an angler,
 // reloads the page and loads the angler back. A page whose browser refuses storage says so and plays.
+// Last, the tick-rate page's figures are printed beside the native build's.
 // Usage: node browser_test.js WEB_DIR NATIVE_BIN_DIR (WEB_DIR holds tarnhook/ and bowling/); with
 // WEB_TEST_KEEP=1 the frames it took stay in its work folder.
 'use strict';
@@ -217,6 +218,26 @@ async function refusedStorage(browser, base) {
   await page.close();
 }
 
+// Ticks per second of both games' busiest scenes in the page beside the native build's, printed
+// with the target (speeds are reported, not checked: the machine is shared).
+async function tickRates(browser, base) {
+  const page = await browser.newPage();
+  await page.bringToFront();
+  await page.goto(`${base}/bench/`);
+  await page.waitForFunction(() => window.tickRates !== undefined, { timeout: 180000, polling: 500 });
+  const browserRates = await page.evaluate(() => window.tickRates);
+  await page.close();
+  check(browserRates !== null, 'the tick-rate page ran to its end');
+  const native = execFileSync(path.join(nativeDir, '..', 'bench', 'bench_tick_rate'), [nativeDir]).toString();
+  for (const game of ['tarnhook', 'bowling']) {
+    const key = `${game}_ticks_per_second`;
+    const nativeRate = Number((native.match(new RegExp(`${key} (\\d+)`)) || [])[1]);
+    const webRate = browserRates ? browserRates[key] : 0;
+    console.log(`     ${game}: ${webRate} ticks/s in the browser, ${nativeRate} native: ` +
+                `${(nativeRate / webRate).toFixed(2)} x slower (target: at most 2 x)`);
+  }
+}
+
 (async () => {
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'web-test-'));
   shotDir = work;
@@ -233,6 +254,7 @@ async function refusedStorage(browser, base) {
     await tarnhook(browser, base, work);
     await bowling(browser, base, work);
     await refusedStorage(browser, base);
+    await tickRates(browser, base);
   } catch (error) {
     check(false, `the test ran to its end (${error.stack})`);
   } finally {
