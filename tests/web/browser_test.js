@@ -160,6 +160,8 @@ async function tarnhook(browser, base, work) {
   await delay(6000);
   const trip = await shot(page, 'tarnhook-play');
   check(differingShare(trip, menu) > 0.5, 'tarnhook: the lake is fished');
+  const heap = await page.evaluate(() => HEAP8.length / 1048576);
+  console.log(`     tarnhook: the heap holds ${heap} MB during the trip (it starts at 128 MB and may grow)`);
   await press(page, 'Escape');
   await delay(1500);
   await press(page, 'Enter');
