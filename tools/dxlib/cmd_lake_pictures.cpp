@@ -14,23 +14,14 @@
 #include "media/errors.h"
 #include "tools/dxlib/command.h"
 #include "tools/dxlib/library_file.h"
+#include "tools/dxlib/picture_marks.h"
 #include "tools/dxlib/png_file.h"
 #include "tools/lakemaker/tile_key.h"
-
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#include "stb_easy_font.h"
-#pragma GCC diagnostic pop
 
 namespace {
 
 constexpr int64_t kMaxPixels = 64 << 20;
-constexpr size_t kLabelBytesPerGlyph = 11 * 64;  // stb's font: at most 11 quads of 64 bytes a glyph
 constexpr int kLabelHeight = 12;
-
-uint16_t To565(uint32_t rgb) {
-  return static_cast<uint16_t>((((rgb >> 19) & 31) << 11) | (((rgb >> 10) & 63) << 5) | ((rgb >> 3) & 31));
-}
 
 class TCanvas {
  public:
@@ -40,39 +31,14 @@ class TCanvas {
     picture_.Pixels.assign(static_cast<size_t>(width) * height, background);
   }
 
-  void Put(int x, int y, uint32_t rgb) {
-    if (x >= 0 && y >= 0 && x < picture_.Width && y < picture_.Height) {
-      picture_.Pixels[static_cast<size_t>(y) * picture_.Width + x] = rgb;
-    }
-  }
-
-  void Box(int x, int y, int w, int h, uint32_t rgb) {
-    for (int py = y; py < y + h; ++py) {
-      for (int px = x; px < x + w; ++px) Put(px, py, rgb);
-    }
-  }
-
+  void Put(int x, int y, uint32_t rgb) { PutMark(picture_, x, y, rgb); }
+  void Box(int x, int y, int w, int h, uint32_t rgb) { FillMark(picture_, x, y, w, h, rgb); }
   // Text in stb's small built-in font; returns its width.
-  int Label(int x, int y, const std::string& text, uint32_t ink) {
-    std::vector<char> buffer(text.size() * kLabelBytesPerGlyph + 64);
-    std::string copy = text;
-    const int quads = stb_easy_font_print(static_cast<float>(x), static_cast<float>(y), copy.data(), nullptr,
-                                          buffer.data(), static_cast<int>(buffer.size()));
-    const float* v = reinterpret_cast<const float*>(buffer.data());
-    for (int q = 0; q < quads; ++q) {
-      const float* quad = v + q * 16;  // four vertices of x, y, z and a colour word
-      const int x0 = static_cast<int>(quad[0]), y0 = static_cast<int>(quad[1]);
-      const int x1 = static_cast<int>(quad[8]), y1 = static_cast<int>(quad[9]);
-      Box(x0, y0, x1 - x0, y1 - y0, ink);
-    }
-    return stb_easy_font_width(copy.data());
-  }
+  int Label(int x, int y, const std::string& text, uint32_t ink) { return DrawLabel(picture_, x, y, text, ink); }
 
   // A label on a dark plate, so it reads over any tile.
   void Plate(int x, int y, const std::string& text) {
-    std::string copy = text;
-    const int w = stb_easy_font_width(copy.data());
-    Box(x - 2, y - 2, w + 4, kLabelHeight, 0x101018);
+    Box(x - 2, y - 2, LabelWidth(text) + 4, kLabelHeight, 0x101018);
     Label(x, y, text, 0xFFFFFF);
   }
 

@@ -12,12 +12,8 @@
 #include "media/errors.h"
 #include "tools/dxlib/command.h"
 #include "tools/dxlib/library_file.h"
+#include "tools/dxlib/picture_marks.h"
 #include "tools/dxlib/png_file.h"
-
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#include "stb_easy_font.h"
-#pragma GCC diagnostic pop
 
 namespace {
 
@@ -26,18 +22,11 @@ constexpr int kPad = 6;
 constexpr int kLabelHeight = 12;       // one line of the built-in label font
 constexpr int kMaxPatternsShown = 1024;  // per item; the heading says how many were left out
 constexpr int64_t kMaxSheetPixels = 64 << 20;
-// stb's font draws a glyph as at most 11 strokes, each a quad of 64 bytes; a buffer that is too
-// small drops the strokes that do not fit, leaving labels such as "8" unreadable.
-constexpr size_t kLabelBytesPerGlyph = 11 * 64;
 
 constexpr uint32_t kBackground = 0xE4E4E0;
 constexpr uint32_t kInk = 0x202028;
 constexpr uint32_t kCheckerA = 0xB4BCC4, kCheckerB = 0x9CA4AC;
 
-// One 16-bit pixel as the drawing device makes it from a 0x00RRGGBB colour.
-uint16_t To565(uint32_t rgb) {
-  return static_cast<uint16_t>((((rgb >> 19) & 31) << 11) | (((rgb >> 10) & 63) << 5) | ((rgb >> 3) & 31));
-}
 
 struct Layout {
   int CellWidth = 0, CellHeight = 0, Columns = 1, Shown = 0, Rows = 0;
@@ -92,28 +81,10 @@ class Sheet {
     picture_.Pixels.assign(static_cast<size_t>(width) * height, kBackground);
   }
 
-  void Put(int x, int y, uint32_t rgb) {
-    if (x >= 0 && y >= 0 && x < picture_.Width && y < picture_.Height) {
-      picture_.Pixels[static_cast<size_t>(y) * picture_.Width + x] = rgb;
-    }
-  }
+  void Put(int x, int y, uint32_t rgb) { PutMark(picture_, x, y, rgb); }
 
-  // Text in stb's small built-in font, whose quads cover whole pixels.
-  void Label(int x, int y, const std::string& text) {
-    std::vector<char> buffer(text.size() * kLabelBytesPerGlyph + 64);
-    std::string copy = text;
-    const int quads = stb_easy_font_print(static_cast<float>(x), static_cast<float>(y), copy.data(), nullptr,
-                                          buffer.data(), static_cast<int>(buffer.size()));
-    const float* v = reinterpret_cast<const float*>(buffer.data());
-    for (int q = 0; q < quads; ++q) {
-      const float* quad = v + q * 16;  // four vertices of x, y, z and a colour word
-      const int x0 = static_cast<int>(quad[0]), y0 = static_cast<int>(quad[1]);
-      const int x1 = static_cast<int>(quad[8]), y1 = static_cast<int>(quad[9]);
-      for (int py = y0; py < y1; ++py) {
-        for (int px = x0; px < x1; ++px) Put(px, py, kInk);
-      }
-    }
-  }
+  // Text in stb's small built-in font.
+  void Label(int x, int y, const std::string& text) { DrawLabel(picture_, x, y, text, kInk); }
 
   void Pattern(const TPictureCollectionItem& item, int index, int x, int y) {
     const TRect r = item.PatternRect(index);
