@@ -4,7 +4,7 @@
 # 3 x the data, whichever is larger. Then the start-up to the first drawn frame beside a plain read
 # of the data the title screen needs (the start-up programs in the build's bench folder).
 #
-# Each game runs in a real X window (Xvfb, 640 x 480) with SDL's dummy audio driver and is driven
+# Each game runs in a real X window (Xvfb, 640 x 480, and 1280 x 960 once) with SDL's dummy audio driver and is driven
 # with xdotool: tarnhook from the title to the menus, then a trip on the largest lake; bowling from
 # the intro to the menus, then a demonstration match with Soft Shadows on (the default). The games
 # run from a staged copy of their folder (the data linked, not copied) with a throwaway HOME, so
@@ -34,10 +34,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=":$((100 + RANDOM % 100))"
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
+# desktop SCALE: a fresh X server of SCALE x the picture's size.
+desktop() {
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+  scale=$1
+  display=":$((100 + RANDOM % 100))"
+  Xvfb "$display" -screen 0 "$((640 * scale))x$((480 * scale))x24" -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do
+    DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+}
+desktop 1
 
 # stage NAME: a folder of links to the game's files, with its own copies of what the game writes.
 stage() {
@@ -58,6 +67,13 @@ start() {
   (cd "$work/$1" && exec env $renderer_env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
     XDG_DATA_HOME="$work/home/.local/share" DISPLAY="$display" SDL_AUDIODRIVER=dummy "./$1" >/dev/null 2>&1) &
   pid=$!
+  # Without a window manager a full-screen window stays at the size it opened with: it is given
+  # the desktop's size by hand, as a desktop would.
+  if [ "$scale" -gt 1 ]; then
+    sleep 2
+    DISPLAY=$display xdotool search --sync --pid "$pid" . windowmove 0 0 windowsize "$((640 * scale))" "$((480 * scale))" \
+      >/dev/null 2>&1 || true
+  fi
 }
 stop() {
   kill "$pid" 2>/dev/null || true
@@ -84,7 +100,7 @@ sample() {
 }
 target() { local t=$(( $1 * 1024 )) d=$(( $2 * 3 )); echo $(( t > d ? t : d )); }
 key() { DISPLAY=$display xdotool key "$1"; }
-click() { DISPLAY=$display xdotool mousemove "$1" "$2" click 1; sleep 0.7; }
+click() { DISPLAY=$display xdotool mousemove "$(($1 * scale))" "$(($2 * scale))" click 1; sleep 0.7; }
 
 mkdir -p "$work/home"
 echo "Resident memory in MB (RssAnon: anonymous; driver: the GL driver's own mappings, resident / anonymous)"
@@ -133,8 +149,14 @@ largest=$(basename "$(ls -S "$build"/bin/tarnhook/lakes/*.iso | head -1)" .iso)
 printf '[Lakes]\nlake1=%s\nlake2=Birch_Pond\n' "$largest" > "$lakes/lakes.ini"
 cp --remove-destination "$build/bin/tarnhook/lakes/$largest.ini" "$lakes/$largest.ini"
 sed -i 's/^EntryFee=.*/EntryFee=0/' "$lakes/$largest.ini"
-# The programs' own choice of renderer, then GL as a desktop larger than the picture gets it.
+# The programs' own choice of renderer on a desktop of the picture's size and on one twice as
+# large (where a GL driver on a graphics card would scale; on one that draws on the processor the
+# programs keep SDL's own renderer), then GL asked for, as a graphics card's desktop gets it.
 play_games
+desktop 2
+renderer="own,x2"
+play_games
+desktop 1
 renderer_env="SDL_RENDER_DRIVER=opengl"
 renderer="opengl"
 play_games

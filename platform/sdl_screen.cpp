@@ -3,8 +3,10 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "media/surface.h"
+#include "platform/gl_rasterizer.h"
 #include "platform/platform_error.h"
 
 namespace {
@@ -12,14 +14,28 @@ namespace {
 std::string SdlError(const char* what) { return std::string(what) + ": " + SDL_GetError(); }
 
 // Whether the picture reaches the window one to one whatever the player does: the desktop is no
-// larger than the picture, so neither full screen nor a window scales it. A renderer named in
-// SDL_RENDER_DRIVER is taken as asked instead.
+// larger than the picture, so neither full screen nor a window scales it.
 bool PresentsOneToOne(SDL_Window* window) {
-  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-  if (asked && *asked) return false;
   SDL_DisplayMode desktop;
   if (SDL_GetDesktopDisplayMode(std::max(SDL_GetWindowDisplayIndex(window), 0), &desktop) != 0) return false;
   return desktop.w <= TSdlScreen::kWidth && desktop.h <= TSdlScreen::kHeight;
+}
+
+// Whether the renderer is SDL's GL one on a driver that rasterizes on the processor.
+bool GlOnTheProcessor(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::string_view(info.name).substr(0, 6) != "opengl") return false;
+  using TGetString = const unsigned char* (*)(unsigned);
+  auto getString = reinterpret_cast<TGetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+  return name && DrawsOnTheProcessor(reinterpret_cast<const char*>(name));
+}
+
+// SDL's own renderer, with no GL behind the window either.
+SDL_Renderer* OwnRenderer(SDL_Window* window) {
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
 }
 
 }  // namespace
@@ -31,13 +47,21 @@ TSdlScreen::TSdlScreen(const std::string& title, bool windowed) : fullscreen_(!w
   const Uint32 flags = windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth, kHeight, flags);
   if (!window_) throw EPlatformError(SdlError("The window cannot be opened"));
-  if (PresentsOneToOne(window_)) {
-    // Nothing to scale: SDL's own renderer does the few copies as fast as a GL driver, without the
-    // driver's tens of megabytes. SDL must not back the window with GL behind it either.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+  // SDL's own renderer wherever it costs no speed: nothing to scale, or a GL that would scale on the
+  // processor too (there SDL's renderer presents two to seven times faster and holds some 30 MB
+  // less, bench/renderers.sh). A GL that names itself a software rasterizer once loaded is let go
+  // too, though its libraries stay. A renderer named in SDL_RENDER_DRIVER is taken as asked; asked
+  // for by name, SDL's own has no GL behind the window either.
+  const char* hint = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  const std::string_view asked = hint ? hint : "";
+  if (asked == "software" || (asked.empty() && (PresentsOneToOne(window_) || !GlHasAGraphicsDevice()))) {
+    renderer_ = OwnRenderer(window_);
   }
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+  if (renderer_ && asked.empty() && GlOnTheProcessor(renderer_)) {
+    SDL_DestroyRenderer(renderer_);
+    renderer_ = OwnRenderer(window_);
+  }
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
   if (!renderer_) {
     SDL_DestroyWindow(window_);

@@ -2,8 +2,9 @@
 // texture; presenting scales the canvas sharp: nearest-neighbour to the largest whole multiple that
 // fits, then smoothly to the letterboxed area of the window, so pixels stay crisp at any size.
 // Full screen uses the desktop's own mode (no mode switch); Alt+Enter toggles a window.
-// On a desktop no larger than the picture SDL's own software renderer draws (nothing is scaled, and
-// it holds far less than a GL driver); elsewhere an accelerated renderer scales, software if none.
+// On a desktop no larger than the picture, and wherever GL would rasterize on the processor, SDL's
+// own software renderer draws (it is as fast or faster there, and holds far less than a GL driver);
+// elsewhere an accelerated renderer scales, software if none.
 #pragma once
 
 #include <string>
