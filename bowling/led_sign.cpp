@@ -117,6 +117,15 @@ void TLedSign::IntroTimerTimer(int lagCount) {
   devices_.DXDraw.Flip();
 }
 
+void TLedSign::ShowOpening() {
+  if (!devices_.DXDraw.ReadyToDraw()) return;
+  const int frames = devices_.LedList.Items.Count();
+  if (frames == 0) return;  // the first tick ends the empty show
+  DrawIfPresent(devices_.graphics, "logo", *devices_.DXDraw.Surface(), 0, 0);
+  DrawLamps(25, frames > 1 ? 1 : 0);
+  devices_.DXDraw.Flip();
+}
+
 void TLedSign::goverTimerTimer(int lagCount) {
   if (!devices_.DXDraw.ReadyToDraw()) return;
   const int frames = devices_.LedList.Items.Count();
@@ -133,12 +142,14 @@ void TLedSign::goverTimerTimer(int lagCount) {
   devices_.DXDraw.Flip();
 }
 
-void TLedSign::DrawLamps(int firstRow) {
+void TLedSign::DrawLamps(int firstRow) { DrawLamps(firstRow, state_.front.ledFrame); }
+
+void TLedSign::DrawLamps(int firstRow, int frameIndex) {
   const int lampIndex = devices_.graphics.Items.IndexOf("led");
   if (lampIndex < 0) return;
   TPictureCollectionItem& lamp = devices_.graphics.Items.Items(lampIndex);
   TDirectDrawSurface& target = *devices_.DXDraw.Surface();
-  const TDirectDrawSurface* frame = devices_.LedList.Items.Items(state_.front.ledFrame).PatternSurface(0);
+  const TDirectDrawSurface* frame = devices_.LedList.Items.Items(frameIndex).PatternSurface(0);
   if (CopyLampRows(lamp, target, frame, firstRow)) return;
   for (int c = kFirstColumn; c <= kLastColumn; ++c) {
     for (int r = firstRow; r < firstRow + kRows; ++r) {

@@ -27,12 +27,17 @@ class TLedSign {
 
   // A tick of the intro or an in-play show (IntroTimer and LEDTimer).
   void IntroTimerTimer(int lagCount);
+  // Draws and presents at once what the intro's first tick draws (the logo and frame 1), so the
+  // title shows as the device comes up rather than a tick later; the show goes on as before, its
+  // first frame held until the second tick.
+  void ShowOpening();
   // A tick of an end-of-match, tournament or credits show (goverTimer).
   void goverTimerTimer(int lagCount);
 
  private:
-  // Lamps of rows first..first+29 from frame ledFrame.
+  // Lamps of rows first..first+29 from frame ledFrame (or the frame given).
   void DrawLamps(int firstRow);
+  void DrawLamps(int firstRow, int frame);
   // A show without frames ends at once, as a key would end it.
   void EndEmptyShow();
 

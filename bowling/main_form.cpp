@@ -59,6 +59,8 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder)
   DXDrawArea.Hide();
   DXDraw.Options = TDXDrawOptions{doFullScreen, doAllowReboot, doSystemMemory, doRetainedMode};
   DXDraw.Display.SetBitCount(16);
+  // The title draws a few of the program's pictures; goClick builds the rest before play starts.
+  graphics.Items.SurfacesOnFirstDraw = true;
   DXTimer.SetInterval(7);
   IntroTimer.SetInterval(100);
   IntroTimer.ActiveOnly = false;
@@ -157,6 +159,7 @@ void TMainForm::FormCreate() {
   sign.Load("intro");
   front.ledFrame = 0;
   IntroTimer.SetEnabled(true);
+  sign.ShowOpening();
 }
 
 void TMainForm::ShowDisplay() {

@@ -66,7 +66,7 @@ bool SourceInside(const TRect& rect, const TDirectDrawSurface& source) {
 }  // namespace
 
 TDirectDrawSurface* TPictureCollectionItem::PatternSurface(int pattern) {
-  const TPatternEntry* entry = EntryFor(surfaces_, pattern);
+  const TPatternEntry* entry = EntryFor(Surfaces(), pattern);
   return entry ? surfaces_.Surfaces[static_cast<size_t>(entry->SurfaceIndex)].get() : nullptr;
 }
 
@@ -75,7 +75,7 @@ void TPictureCollectionItem::Draw(TDirectDrawSurface& dest, int x, int y, int pa
 }
 
 void TPictureCollectionItem::DrawAbove(TDirectDrawSurface& dest, int x, int y, int pattern, int clipBottom) {
-  const TPatternEntry* entry = EntryFor(surfaces_, pattern);
+  const TPatternEntry* entry = EntryFor(Surfaces(), pattern);
   clipBottom = std::min(clipBottom, dest.Height());
   if (!entry || x > dest.Width() || y > clipBottom) return;
   const TDirectDrawSurface& source = *surfaces_.Surfaces[static_cast<size_t>(entry->SurfaceIndex)];
@@ -140,7 +140,7 @@ void TPictureCollectionItem::DrawAbove(TDirectDrawSurface& dest, int x, int y, i
 
 void TPictureCollectionItem::DrawStretched(TDirectDrawSurface& dest, const TRect& destRect,
                                            int pattern) {
-  const TPatternEntry* entry = EntryFor(surfaces_, pattern);
+  const TPatternEntry* entry = EntryFor(Surfaces(), pattern);
   if (!entry || destRect.Width() <= 0 || destRect.Height() <= 0) return;
   const TDirectDrawSurface& source = *surfaces_.Surfaces[static_cast<size_t>(entry->SurfaceIndex)];
   const TRect& rect = entry->Rect;
@@ -185,7 +185,7 @@ void TPictureCollectionItem::DrawStretched(TDirectDrawSurface& dest, const TRect
 
 void TPictureCollectionItem::DrawBlended(TDirectDrawSurface& dest, const TRect& destRect,
                                          int pattern, int alpha) {
-  const TPatternEntry* entry = EntryFor(surfaces_, pattern);
+  const TPatternEntry* entry = EntryFor(Surfaces(), pattern);
   if (!entry || alpha <= 0 || dest.Empty() || destRect.Width() <= 0 || destRect.Height() <= 0) {
     return;
   }

@@ -168,22 +168,30 @@ void TPictureCollectionItem::SetTransparentColor(TColor color) {
   if (!surfaces_.Surfaces.empty()) surfaces_.SetKey(color);
 }
 
+void TPictureCollectionItem::BuildSurfaces() {
+  surfaces_.Pending = false;
+  surfaces_.Build(dib_, Grid(), SystemMemory, transparentColor_);
+}
+
 void TPictureCollection::RestoreSurfaces() {
   if (!DXDraw || !DXDraw->Initialized()) return;
   for (int i = 0; i < Count(); ++i) {
     TPictureCollectionItem& item = Items(i);
-    TItemSurfaces& surfaces = item.Surfaces();
+    TItemSurfaces& surfaces = item.surfaces_;
+    const bool built = !surfaces.Pending && !surfaces.Surfaces.empty();
     surfaces.Ready = true;
     surfaces.Format = DXDraw->PixelFormat();
-    surfaces.Build(item.Dib(), item.Grid(), item.SystemMemory, item.TransparentColor());
+    surfaces.Pending = SurfacesOnFirstDraw && !built;
+    if (!surfaces.Pending) item.BuildSurfaces();
   }
 }
 
 void TPictureCollection::FinalizeSurfaces() {
   for (int i = 0; i < Count(); ++i) {
-    TItemSurfaces& surfaces = Items(i).Surfaces();
+    TItemSurfaces& surfaces = Items(i).surfaces_;
     surfaces.Clear();
     surfaces.Ready = false;
+    surfaces.Pending = false;
   }
 }
 

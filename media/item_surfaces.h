@@ -45,6 +45,8 @@ struct TPatternGrid {
 struct TItemSurfaces {
   // Set while the drawing device is initialised; drawing does nothing otherwise.
   bool Ready = false;
+  // Ready, but the surfaces are still to be built: the library builds them on first draw.
+  bool Pending = false;
   TPixelFormat Format = TPixelFormat::RGB565;
   std::vector<std::unique_ptr<TDirectDrawSurface>> Surfaces;
   std::vector<TPatternEntry> Patterns;

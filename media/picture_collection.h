@@ -69,10 +69,19 @@ class TPictureCollectionItem : public TNamedItem {
   // The surface holding pattern i, or nullptr.
   TDirectDrawSurface* PatternSurface(int pattern);
 
-  // Surfaces built from the picture by the drawing device; see item_surfaces.h.
-  TItemSurfaces& Surfaces() { return surfaces_; }
+  // Surfaces built from the picture by the drawing device; see item_surfaces.h. Those of a library
+  // that builds them on first draw are built here when still pending.
+  TItemSurfaces& Surfaces() {
+    if (surfaces_.Pending) BuildSurfaces();
+    return surfaces_;
+  }
+  // Whether the surfaces wait for the item's first draw.
+  bool SurfacesPending() const { return surfaces_.Pending; }
 
  private:
+  friend class TPictureCollection;
+  void BuildSurfaces();
+
   TPictureCollection& collection_;
   TColor transparentColor_ = clBlack;
   TDib dib_;
@@ -94,6 +103,11 @@ class TPictureCollection : public TNamedCollection<TPictureCollectionItem> {
 
   // The drawing device this library is registered with (set by TDXImageList), or nullptr.
   TDXDraw* DXDraw = nullptr;
+  // When set, an item's surfaces are built the first time it is drawn (or asked for its surfaces)
+  // rather than all at once as the device initialises or the library loads, for a library most of
+  // whose pictures a screen does not show; PreloadImages builds them all. Surfaces once built are
+  // rebuilt at once when the device restores them.
+  bool SurfacesOnFirstDraw = false;
 
   // The item found through the name index (the one named last among equal names).
   // Raises EPictureCollectionError "Image '%s' not found".
@@ -109,7 +123,8 @@ class TPictureCollection : public TNamedCollection<TPictureCollectionItem> {
   // error the items read so far stay and the error propagates.
   void ReadFromStream(const uint8_t* data, size_t size);
 
-  // Builds every item's surfaces (device initialised) or frees them (device finalised).
+  // Builds every item's surfaces, or marks them pending (SurfacesOnFirstDraw), while the device is
+  // initialised; frees them when it is finalised.
   void RestoreSurfaces();
   void FinalizeSurfaces();
 

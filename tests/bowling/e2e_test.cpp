@@ -82,6 +82,39 @@ TEST(EndToEnd, FromTheIntroToAMatchStarting) {
   EXPECT_TRUE(host.Messages().empty());
 }
 
+// The items of a library whose surfaces wait for their first draw.
+int PendingItems(TDXImageList& library) {
+  int pending = 0;
+  for (int i = 0; i < library.Items.Count(); ++i) pending += library.Items.Items(i).SurfacesPending() ? 1 : 0;
+  return pending;
+}
+
+TEST(EndToEnd, TheTitleShowsAtOnceAndPlayFindsEveryPictureBuilt) {
+  TFrontRig rig;
+  TMainForm& form = rig.Start();
+  THeadlessHost& host = rig.host;
+  ASSERT_EQ(host.PresentCount(), 1) << "the title is on screen before the intro's first tick";
+  const TDirectDrawSurface& screen = *form.DXDraw.Primary();
+  const std::vector<uint16_t> opening(screen.Bits(), screen.Bits() + screen.Width() * screen.Height());
+  EXPECT_GT(PendingItems(form.graphics), form.graphics.Items.Count() / 2) << "play's pictures wait for the match";
+  EXPECT_FALSE(form.graphics.Items.Find("logo").SurfacesPending());
+  host.Advance(100);
+  host.Step();
+  EXPECT_EQ(form.state.front.ledFrame, 1);
+  EXPECT_EQ(host.PresentCount(), 2);
+  EXPECT_TRUE(std::equal(opening.begin(), opening.end(), screen.Bits())) << "the first tick draws the same frame";
+
+  rig.Key(VK_SPACE);
+  rig.Click("pvsp");
+  rig.Click("charsel");
+  rig.Click("charsel");
+  rig.Click("go");
+  ASSERT_TRUE(form.DXTimer.Enabled());
+  EXPECT_EQ(PendingItems(form.graphics), 0) << "no tick of play builds a picture";
+  EXPECT_EQ(PendingItems(form.alley), 0);
+  EXPECT_EQ(PendingItems(form.bowler), 0);
+}
+
 TEST(EndToEnd, AWholeTwoPlayerMatchBowledWithTheKeys) {
   TFrontRig rig;
   TMainForm& form = rig.Start();

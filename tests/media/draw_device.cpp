@@ -196,6 +196,31 @@ TEST_F(DeviceTest, ALostPrimaryIsRestoredByReadyToDraw) {
   EXPECT_EQ(item.PatternSurface(0)->PixelAt(0, 0), 0xFFFFu);
 }
 
+TEST_F(DeviceTest, ALibraryCanBuildEachItemOnItsFirstDraw) {
+  TDXImageList list(&draw);
+  list.Items.SurfacesOnFirstDraw = true;
+  TPictureCollectionItem& drawn = list.Items.Add();
+  drawn.SetPicture(TPicture{1, 1, {0xFFFFFF}});
+  TPictureCollectionItem& idle = list.Items.Add();
+  idle.SetPicture(TPicture{1, 1, {0xFFFFFF}});
+  draw.Initialize();
+  EXPECT_TRUE(drawn.SurfacesPending());
+  EXPECT_TRUE(idle.SurfacesPending());
+  drawn.Draw(*draw.Surface(), 3, 2, 0);
+  EXPECT_EQ(draw.Surface()->PixelAt(3, 2), 0xFFFFu) << "built and drawn by the same call";
+  EXPECT_FALSE(drawn.SurfacesPending());
+  EXPECT_TRUE(idle.SurfacesPending());
+  // A restore rebuilds at once what had been built; the rest still waits.
+  draw.Primary()->MarkLost();
+  ASSERT_TRUE(draw.ReadyToDraw());
+  EXPECT_FALSE(drawn.SurfacesPending());
+  EXPECT_FALSE(drawn.Surfaces().Surfaces.empty());
+  EXPECT_TRUE(idle.SurfacesPending());
+  draw.Finalize();
+  EXPECT_FALSE(idle.SurfacesPending());
+  EXPECT_EQ(idle.PatternSurface(0), nullptr) << "nothing is built without the device";
+}
+
 TEST_F(DeviceTest, AutoInitializeOpensOnTheFirstShowingOnly) {
   draw.AutoInitialize = true;
   draw.FormShown();
