@@ -18,9 +18,11 @@ constexpr int kSplashSlots = 17;      // splash rings 0..16
 constexpr int kSwimmerSlots = 257;    // fish and monster slots 0..256
 
 // One map cell: its picture in the lake's tile library (-1 = no tile) and its animation counter.
+// Cells are set only by loading a lake's map, and nothing reads a cell beyond the loaded map: a
+// record made with make_unique_for_overwrite leaves the grid's 8 MB untouched until a lake needs them.
 struct TileCell {
-  int32_t tile = -1;
-  uint8_t frame = 0;
+  int32_t tile;
+  uint8_t frame;
 };
 
 // A map object: an info stop, treasure, extra time, a fish or monster spot, the boat start.

@@ -114,7 +114,7 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder, TFormPicture
       DXTileList(&DXDraw),
       DXTimer(Application(), false),
       DXCastTimer(Application(), false),
-      trip(std::make_unique<LakeTrip>()),
+      trip(std::make_unique_for_overwrite<LakeTrip>()),  // the grid stays untouched until a trip
       devices{Application(), DXDraw, objects, DXTileList, sounds, background, DXSound, DXTimer, DXCastTimer,
               random, paths},
       play(*trip, devices, *this) {
