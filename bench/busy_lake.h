@@ -66,7 +66,7 @@ struct TBusyLake {
   TFishingDevices devices{app, draw, objects, tiles, sounds, background, sound, timer, castTimer, random, paths};
   TBenchTripHost tripHost;
   std::unique_ptr<LakeTrip> trip = std::make_unique<LakeTrip>();
-  TTripContext ctx{*trip, devices, tripHost, {}, {}, {}};
+  TTripContext ctx{*trip, devices, tripHost, {}, {}, {}, {}};
   float startX = 0;
   float startY = 0;
 

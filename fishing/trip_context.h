@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "fishing/fishing_devices.h"
 #include "fishing/lake_trip.h"
@@ -45,6 +46,14 @@ struct TPlaySounds {
   TWaveCollectionItem* ambience = nullptr;  // background sound named imageLib, when there is one
 };
 
+// What drawing a cell needs of its tile, looked up once a tick for each tile in view rather than
+// for every cell showing it.
+struct TTileLook {
+  TPictureCollectionItem* item = nullptr;  // nullptr: not looked up yet this tick
+  int total = 0;                           // its patterns
+  int rise = 0;                            // rows it stands above its diamond
+};
+
 struct TTripContext {
   LakeTrip& trip;
   TFishingDevices& dev;
@@ -53,4 +62,6 @@ struct TTripContext {
   TPlaySounds sounds;
   // Scratch for the texts drawn each tick; its capacity is kept, so drawing them allocates nothing.
   std::string text;
+  // Scratch for the tiles drawn each tick, one per item of the tile library; kept like text.
+  std::vector<TTileLook> tileLooks;
 };

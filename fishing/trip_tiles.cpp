@@ -31,19 +31,26 @@ void DrawTiles(TTripContext& ctx) {
   const int32_t lastCol = std::min(trip.lastCol, surface.Width() / trip.tileWidth + c0 + 2);
   const int32_t count = tiles.Count();
   const int coveredFrom = CoveredFrom(ctx, surface);
+  std::vector<TTileLook>& looks = ctx.tileLooks;
+  looks.assign(static_cast<size_t>(count), TTileLook{});
   for (int32_t r = r0; r <= lastRow; ++r) {
+    const int y0 = hh * r - trip.scrollY;
+    const int x0 = (r % 2) * hw - trip.scrollX;
     for (int32_t c = c0; c <= lastCol; ++c) {
       TileCell& cell = trip.cells[c][r];
       // Negative numbers other than -1 are no tile either: the library has no such item.
       if (cell.tile < 0 || cell.tile >= count) continue;
-      TPictureCollectionItem& item = tiles.Items(cell.tile);
-      const int total = item.PatternTotal();
-      const int x = (r % 2) * hw + c * trip.tileWidth - trip.scrollX;
-      const int y = hh * r - (item.Height() - trip.tileHeight) - trip.scrollY;
-      item.DrawAbove(surface, x, y, std::min(total - 1, cell.frame >> 3), coveredFrom);
-      if (total > 1) {
+      TTileLook& look = looks[static_cast<size_t>(cell.tile)];
+      if (!look.item) {
+        look.item = &tiles.Items(cell.tile);
+        look.total = look.item->PatternTotal();
+        look.rise = look.item->Height() - trip.tileHeight;
+      }
+      look.item->DrawAbove(surface, x0 + c * trip.tileWidth, y0 - look.rise, std::min(look.total - 1, cell.frame >> 3),
+                           coveredFrom);
+      if (look.total > 1) {
         ++cell.frame;
-        if (cell.frame > 8 * total) cell.frame = 0;
+        if (cell.frame > 8 * look.total) cell.frame = 0;
       }
     }
   }

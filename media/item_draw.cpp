@@ -17,38 +17,48 @@ const TPatternEntry* EntryFor(TItemSurfaces& surfaces, int pattern) {
   return &surfaces.Patterns[static_cast<size_t>(pattern)];
 }
 
-// Copies n pixels with a few fixed-size moves; the last move may overlap the one before, which
-// rewrites pixels of the same run and so stays inside it. Short runs are the common case in
-// sprites, where a call to memcpy per run costs more than the copy.
-inline void CopyPixels(uint16_t* dest, const uint16_t* source, int n) {
+// Copies n pixels, size <= n <= 2 * size, with one move of size pixels from the start and one
+// ending at the end; where they overlap they write the same pixels, so both stay inside the run.
+template <uint32_t size>
+inline void CopyEnds(uint16_t* dest, const uint16_t* source, uint32_t n) {
+  std::memcpy(dest, source, size * 2);
+  std::memcpy(dest + n - size, source + n - size, size * 2);
+}
+
+// Copies n pixels with at most two fixed-size moves. Short runs are the common case in sprites and
+// tiles (runs of 2 to 64 pixels), where a call to memcpy per run costs more than the copy.
+inline void CopyPixels(uint16_t* dest, const uint16_t* source, uint32_t n) {
   if (n > 64) {
     // Long runs (meters, panels, pictures): the library's wide moves do better.
     std::memcpy(dest, source, static_cast<size_t>(n) * 2);
+  } else if (n >= 32) {
+    CopyEnds<32>(dest, source, n);
+  } else if (n >= 16) {
+    CopyEnds<16>(dest, source, n);
   } else if (n >= 8) {
-    int i = 0;
-    for (; i + 8 <= n; i += 8) std::memcpy(dest + i, source + i, 16);
-    if (i < n) std::memcpy(dest + n - 8, source + n - 8, 16);
+    CopyEnds<8>(dest, source, n);
   } else if (n >= 4) {
-    std::memcpy(dest, source, 8);
-    std::memcpy(dest + n - 4, source + n - 4, 8);
+    CopyEnds<4>(dest, source, n);
   } else if (n >= 2) {
-    std::memcpy(dest, source, 4);
-    std::memcpy(dest + n - 2, source + n - 2, 4);
+    CopyEnds<2>(dest, source, n);
   } else if (n == 1) {
     *dest = *source;
   }
 }
 
+// Copies the part of the run (first, first + length) that falls within columns [from, to).
+inline void CopyRunClipped(uint16_t* dest, const uint16_t* source, uint32_t first, uint32_t length, int from,
+                           int to) {
+  const int left = std::max(static_cast<int>(first), from);
+  const int right = std::min(static_cast<int>(first + length), to);
+  if (left < right) CopyPixels(dest + left, source + left, static_cast<uint32_t>(right - left));
+}
+
 // Copies the runs of one row that fall within columns [from, to) of the pattern.
 inline void CopyRunsClipped(uint16_t* dest, const uint16_t* source, const uint32_t* run,
                             const uint32_t* end, int from, int to) {
-  for (; run != end; run += 2) {
-    int first = static_cast<int>(run[0]);
-    int last = first + static_cast<int>(run[1]);
-    if (first >= to) break;
-    first = std::max(first, from);
-    last = std::min(last, to);
-    if (first < last) CopyPixels(dest + first, source + first, last - first);
+  for (; run != end && static_cast<int>(run[0]) < to; run += 2) {
+    CopyRunClipped(dest, source, run[0], run[1], from, to);
   }
 }
 
@@ -105,7 +115,7 @@ void TPictureCollectionItem::DrawAbove(TDirectDrawSurface& dest, int x, int y, i
       uint16_t* target = dest.Row(y + row) + x + from;
       const uint16_t* pixels = source.Row(rect.Top + row) + rect.Left + from;
       if (to - from <= kInlineRow) {
-        CopyPixels(target, pixels, to - from);
+        CopyPixels(target, pixels, static_cast<uint32_t>(to - from));
       } else {
         std::memcpy(target, pixels, static_cast<size_t>(to - from) * 2);
       }
@@ -114,25 +124,22 @@ void TPictureCollectionItem::DrawAbove(TDirectDrawSurface& dest, int x, int y, i
   }
   const uint32_t* runs = entry->Runs.data();
   const uint32_t* rowStart = entry->RowStart.data();
+  const uint32_t* rowRun = entry->RowRun.data();
   const uint16_t* sourceRow = source.Row(rect.Top + top) + rect.Left;
   uint16_t* destRow = dest.Row(y + top) + x;
   const int sourceStep = source.Width();
   const int destStep = dest.Width();
-  if (from == 0 && to == rect.Width()) {
-    // No column cut off: each row's runs follow the previous row's.
-    const uint32_t* run = runs + rowStart[top];
-    for (int row = top; row < bottom; ++row) {
-      const uint32_t* end = runs + rowStart[row + 1];
-      for (; run != end; run += 2) {
-        CopyPixels(destRow + run[0], sourceRow + run[0], static_cast<int>(run[1]));
-      }
-      sourceRow += sourceStep;
-      destRow += destStep;
-    }
-    return;
-  }
+  const bool wholeRows = from == 0 && to == rect.Width();
   for (int row = top; row < bottom; ++row) {
-    CopyRunsClipped(destRow, sourceRow, runs + rowStart[row], runs + rowStart[row + 1], from, to);
+    // Most rows have one run, held in the row's word; the others list theirs.
+    const uint32_t word = rowRun[row];
+    if (word == TPatternEntry::kListedRow) {
+      CopyRunsClipped(destRow, sourceRow, runs + rowStart[row], runs + rowStart[row + 1], from, to);
+    } else if (wholeRows) {
+      CopyPixels(destRow + (word >> 16), sourceRow + (word >> 16), word & 0xFFFF);
+    } else {
+      CopyRunClipped(destRow, sourceRow, word >> 16, word & 0xFFFF, from, to);
+    }
     sourceRow += sourceStep;
     destRow += destStep;
   }

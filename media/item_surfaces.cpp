@@ -43,10 +43,20 @@ std::unique_ptr<TDirectDrawSurface> MakeSurface(const TDib& picture, int left, i
   return surface;
 }
 
+// The row's word in RowRun, from its runs Runs[first .. last).
+uint32_t RowRunWord(const std::vector<uint32_t>& runs, size_t first, size_t last) {
+  if (first == last) return 0;
+  if (last - first > 2 || runs[first] > 0x7FFF || runs[first + 1] > 0xFFFF) {
+    return TPatternEntry::kListedRow;
+  }
+  return runs[first] << 16 | runs[first + 1];
+}
+
 // Records the runs of non-key pixels of each row of the pattern, within its surface's bounds.
 void FindRuns(TPatternEntry& pattern, const TDirectDrawSurface& surface) {
   pattern.RowStart.assign(1, 0);
   pattern.Runs.clear();
+  pattern.RowRun.clear();
   const TRect& r = pattern.Rect;
   const int left = std::max(r.Left, 0);
   const int right = std::min(r.Right, surface.Width());
@@ -66,6 +76,7 @@ void FindRuns(TPatternEntry& pattern, const TDirectDrawSurface& surface) {
         }
       }
     }
+    pattern.RowRun.push_back(RowRunWord(pattern.Runs, pattern.RowStart.back(), pattern.Runs.size()));
     pattern.RowStart.push_back(static_cast<uint32_t>(pattern.Runs.size()));
   }
 }

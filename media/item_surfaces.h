@@ -22,12 +22,19 @@ class TDib;
 // One pattern: its rectangle on one of the item's surfaces, and the runs of pixels that differ from
 // the colour key in each of its rows (so keyed copies skip the transparent pixels run by run).
 struct TPatternEntry {
+  // RowRun's word for a row whose runs are only in Runs: it has two or more, or one that does not
+  // fit in the word.
+  static constexpr uint32_t kListedRow = 0xFFFFFFFF;
+
   TRect Rect;
   int SurfaceIndex = 0;
   // Row r's runs are Runs[RowStart[r] .. RowStart[r + 1]) as (first column, length) pairs,
   // columns counted from Rect.Left.
   std::vector<uint32_t> RowStart;
   std::vector<uint32_t> Runs;
+  // One word per row for the common rows, which have at most one run: first column << 16 | length
+  // (0 for a row without runs); kListedRow for the others.
+  std::vector<uint32_t> RowRun;
 };
 
 // Where an item's pattern grid lies in its picture. Worked out in 64 bits, so pattern and skip

@@ -1,6 +1,8 @@
 // The boat and its controls: engine, steering in both drive modes, the shore, the dashboard strip.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fishing/boat.h"
 #include "fishing/lake_map.h"
 #include "fishing/trip_tiles.h"
@@ -39,6 +41,37 @@ TEST_F(PlayBoat, TilesReachUnderTheDashboardOnlyWhereItShowsThrough) {
   EXPECT_EQ(back.PixelAt(320, 380), kUntouched);
   EXPECT_EQ(back.PixelAt(320, 470), kUntouched);
   EXPECT_NE(back.PixelAt(320, 379), kUntouched) << "the lake above the dashboard is drawn";
+}
+
+// Cells of one animated tile each show the pattern of their own counter, in the same tick, and
+// each counter moves on; a cell out of view keeps its counter.
+TEST_F(PlayBoat, AnimatedCellsOfOneTileShowTheirOwnPatterns) {
+  LakeTrip& t = trip();
+  t.scrollX = 64 * 10;
+  t.scrollY = 16 * 20;
+  const int row = 26;  // an even row: its cells start at whole tile widths
+  const uint8_t frames[] = {0, 9, 17, 32};
+  for (int i = 0; i < 4; ++i) {
+    t.cells[12 + i][row].tile = 1;
+    t.cells[12 + i][row].frame = frames[i];
+  }
+  t.cells[40][row].tile = 1;
+  t.cells[40][row].frame = 5;
+  DrawTiles(ctx());
+  TPictureCollectionItem& tile = ctx().dev.DXTileList.Items.Items(1);
+  const TDirectDrawSurface& back = *rig.draw.Surface();
+  for (int i = 0; i < 4; ++i) {
+    const int pattern = std::min(3, frames[i] >> 3);
+    const TRect rect = tile.Surfaces().Patterns[static_cast<size_t>(pattern)].Rect;
+    // The test tiles are opaque rectangles: the next row covers the lower half of each.
+    EXPECT_EQ(back.PixelAt((12 + i) * 64 + 32 - t.scrollX, row * 16 + 8 - t.scrollY),
+              tile.PatternSurface(pattern)->PixelAt(rect.Left + 32, rect.Top + 8))
+        << "cell " << i;
+  }
+  EXPECT_EQ(t.cells[12][row].frame, 1);
+  EXPECT_EQ(t.cells[13][row].frame, 10);
+  EXPECT_EQ(t.cells[15][row].frame, 0) << "past the last pattern's ninth tick the counter starts again";
+  EXPECT_EQ(t.cells[40][row].frame, 5);
 }
 
 TEST_F(PlayBoat, EngineStartsOnlyFromSpeedExactlyZero) {

@@ -332,6 +332,30 @@ TEST_F(SpriteTest, FiveFiveFiveDisplayConvertsPicturesAndKeys) {
 
 namespace {
 
+// Draws pattern of item at `at` above clipBottom and compares every pixel in and around it with a
+// pixel-by-pixel keyed copy of picture over the background.
+void ExpectKeyedCopy(TDirectDrawSurface& back, TPictureCollectionItem& item, const TPicture& picture,
+                     int pattern, TPoint at, int clipBottom) {
+  const uint16_t key = 0xF81F;
+  const uint16_t background = 0x1234;
+  back.Fill(background);
+  item.DrawAbove(back, at.X, at.Y, pattern, clipBottom);
+  const TRect rect = item.PatternRect(pattern);
+  for (int y = at.Y - 1; y <= at.Y + rect.Height(); ++y) {
+    for (int x = at.X - 1; x <= at.X + rect.Width(); ++x) {
+      if (x < 0 || y < 0 || x >= 640 || y >= 480) continue;
+      uint16_t expected = background;
+      if (x >= at.X && x < at.X + rect.Width() && y >= at.Y && y < at.Y + rect.Height() && y < clipBottom) {
+        const uint16_t source =
+            PackPicturePixel(picture.At(rect.Left + x - at.X, rect.Top + y - at.Y), TPixelFormat::RGB565);
+        if (source != key) expected = source;
+      }
+      ASSERT_EQ(back.PixelAt(x, y), expected) << "pattern " << pattern << " at " << at.X << "," << at.Y
+                                              << " pixel " << x << "," << y;
+    }
+  }
+}
+
 // Keyed drawing, clipped or not, gives exactly what a pixel-by-pixel copy gives.
 TEST_F(SpriteTest, KeyedCopiesMatchAPixelByPixelReference) {
   TPicture picture = Solid(13 * 4, 7 * 3, 0);
@@ -343,29 +367,39 @@ TEST_F(SpriteTest, KeyedCopiesMatchAPixelByPixelReference) {
   TPictureCollectionItem& item = AddItem(picture, 13, 7);
   item.SetTransparentColor(clFuchsia);
   draw.Initialize();
-  const uint16_t key = 0xF81F;
-  const uint16_t background = 0x1234;
   for (int pattern = 0; pattern < item.PatternTotal(); pattern += 5) {
     for (TPoint at : {TPoint{-12, -6}, TPoint{-5, 3}, TPoint{0, 0}, TPoint{300, 200},
                       TPoint{634, 476}, TPoint{639, -3}, TPoint{-13, 0}}) {
-      Back().Fill(background);
-      item.Draw(Back(), at.X, at.Y, pattern);
-      const TRect rect = item.PatternRect(pattern);
-      for (int y = at.Y - 1; y <= at.Y + 7; ++y) {
-        for (int x = at.X - 1; x <= at.X + 13; ++x) {
-          if (x < 0 || y < 0 || x >= 640 || y >= 480) continue;
-          uint16_t expected = background;
-          if (x >= at.X && x < at.X + 13 && y >= at.Y && y < at.Y + 7) {
-            const uint16_t source = PackPicturePixel(
-                picture.At(rect.Left + x - at.X, rect.Top + y - at.Y), TPixelFormat::RGB565);
-            if (source != key) expected = source;
-          }
-          ASSERT_EQ(Back().PixelAt(x, y), expected) << "pattern " << pattern << " at " << at.X
-                                                    << "," << at.Y << " pixel " << x << "," << y;
-        }
-      }
+      ExpectKeyedCopy(Back(), item, picture, pattern, at, 480);
     }
   }
+}
+
+// Rows of one run, as tiles have, of every length from 1 to past 64 pixels at starts of every
+// alignment, rows of two runs and an empty row: whole, cut at either side or at a line, drawn at
+// every alignment to the destination's 16-byte moves, each pixel is the reference's.
+TEST_F(SpriteTest, KeyedRunsOfEveryLengthMatchAPixelByPixelReference) {
+  constexpr int kWidth = 72;
+  constexpr int kRows = kWidth + 3;
+  TPicture picture = Solid(kWidth, kRows, 0xFF00FF);
+  const auto paint = [&](int y, int first, int length) {
+    for (int x = first; x < first + length; ++x) {
+      picture.Pixels[static_cast<size_t>(y) * kWidth + x] = 0x080000 * static_cast<uint32_t>(y % 31 + 1) + 8 * (x % 31);
+    }
+  };
+  for (int length = 1; length <= kWidth; ++length) paint(length - 1, (length * 7) % (kWidth - length + 1), length);
+  paint(kWidth, 1, 3);
+  paint(kWidth, 20, 45);
+  paint(kWidth + 1, 0, 2);
+  paint(kWidth + 1, kWidth - 2, 2);
+  TPictureCollectionItem& item = AddItem(picture);
+  item.SetTransparentColor(clFuchsia);
+  draw.Initialize();
+  for (int x = 100; x < 108; ++x) ExpectKeyedCopy(Back(), item, picture, 0, TPoint{x, 50}, 480);
+  for (TPoint at : {TPoint{-1, 0}, TPoint{-37, 10}, TPoint{-71, 0}, TPoint{600, 400}, TPoint{633, -20}}) {
+    ExpectKeyedCopy(Back(), item, picture, 0, at, 480);
+  }
+  ExpectKeyedCopy(Back(), item, picture, 0, TPoint{3, 5}, 40);
 }
 
 }  // namespace
