@@ -24,51 +24,86 @@ void TLaneDisplay::DrawFrame() {
   TMatchState& match = state_.match;
   TDirectDrawSurface& surface = *devices_.DXDraw.Surface();
   match.blurFrame = host_.FastRefresh() ? !match.blurFrame : true;
-  TPictureCollection& alley = devices_.alley.Items;
-  TPictureCollection& graphics = devices_.graphics.Items;
-  if (match.blurFrame) alley.Find("alley").Draw(surface, 0, 0, 0);
-  const bool overlay = alley.Find("over").SkipHeight == 0;
-  DrawLane(surface, overlay);
-  DrawBall(surface);
-  if (overlay) alley.Find("over").Draw(surface, 225, 0, 0);
-  DrawBowler(surface);
-  DrawMeter(surface);
-  graphics.Find("display").Draw(surface, 13, 310, 0);
-  TPictureCollectionItem& lite = graphics.Find("lite");
-  for (int n = 10; n >= 1; --n) {
-    if (match.pins[n].standing) lite.Draw(surface, match.pinLights[n].X, match.pinLights[n].Y, 0);
+  if (match.blurFrame) {
+    frame_.Draw(surface, devices_.alley.Items.Find("alley"), 0, 0, 0, kLaneLayers - 1,
+                [&](int layer) { DrawLayer(static_cast<TLaneLayer>(layer + 1), surface); });
+  } else {
+    for (int layer = 1; layer < kLaneLayers; ++layer) DrawLayer(static_cast<TLaneLayer>(layer), surface);
   }
-  sheet_.Draw(surface);
-  BuildBanner(state_);
-  if (!match.banner.empty()) {
-    const int length = static_cast<int>(match.banner.size());
-    DrawImageText(surface, devices_.graphics, "bigfont", 320 - 14 * length, 220, match.banner, TFontLookup::IndexOf);
-  }
-  graphics.Find("helpbutton").Draw(surface, 597, 439, 0);
-  DrawPointer(surface);
   devices_.DXDraw.Flip();
 }
 
-void TLaneDisplay::DrawLane(TDirectDrawSurface& surface, bool overlay) {
+void TLaneDisplay::DrawLayer(TLaneLayer layer, TDirectDrawSurface& surface) {
   const TMatchState& match = state_.match;
   TPictureCollection& alley = devices_.alley.Items;
-  DrawPins(surface, true);
-  if (overlay && match.rolling && match.ballY < kPitBallY) {
-    devices_.bowler.Items.Find("ball").Draw(surface, Round(match.ballX) - 14, 78, Round(match.ballRoll));
+  TPictureCollection& graphics = devices_.graphics.Items;
+  switch (layer) {
+    case TLaneLayer::Lane:
+      alley.Find("alley").Draw(surface, 0, 0, 0);
+      return;
+    case TLaneLayer::PitPins:
+      DrawPins(surface, true);
+      return;
+    case TLaneLayer::PitBall:
+      if (Overlay() && match.rolling && match.ballY < kPitBallY) {
+        devices_.bowler.Items.Find("ball").Draw(surface, Round(match.ballX) - 14, 78, Round(match.ballRoll));
+      }
+      return;
+    case TLaneLayer::PitShade:
+      if (Overlay()) surface.FillRectBlended(kPit, clBlack, 192);
+      return;
+    case TLaneLayer::Deck:
+      alley.Find("under").Draw(surface, 225, 94, 0);
+      return;
+    case TLaneLayer::PinShadows:
+      DrawPinShadows(surface);
+      return;
+    case TLaneLayer::Pins:
+      DrawPins(surface, false);
+      return;
+    case TLaneLayer::Ball:
+      DrawBall(surface);
+      return;
+    case TLaneLayer::Over:
+      if (Overlay()) alley.Find("over").Draw(surface, 225, 0, 0);
+      return;
+    case TLaneLayer::Bowler:
+      DrawBowler(surface);
+      return;
+    case TLaneLayer::Meter:
+      DrawMeter(surface);
+      return;
+    case TLaneLayer::Display:
+      DrawDisplay(surface);
+      return;
+    case TLaneLayer::ScoreSheet:
+      sheet_.Draw(surface);
+      return;
+    case TLaneLayer::Banner:
+      DrawBanner(surface);
+      return;
+    case TLaneLayer::HelpButton:
+      graphics.Find("helpbutton").Draw(surface, 597, 439, 0);
+      return;
+    case TLaneLayer::Pointer:
+      DrawPointer(surface);
+      return;
   }
-  if (overlay) surface.FillRectBlended(kPit, clBlack, 192);
-  alley.Find("under").Draw(surface, 225, 94, 0);
-  if (host_.SoftShadows()) {
-    TPictureCollectionItem& shadow = alley.Find("pinshadow");
-    const int w = shadow.PatternWidth;
-    const int h = shadow.PatternHeight;
-    for (int n = 10; n >= 1; --n) {
-      const TPin& pin = match.pins[n];
-      if (pin.inPit) continue;
-      shadow.DrawBlended(surface, Bounds(Round(pin.x) - w / 2, Round(pin.y) - h, w, h), PinPattern(pin), 96);
-    }
+}
+
+bool TLaneDisplay::Overlay() { return devices_.alley.Items.Find("over").SkipHeight == 0; }
+
+void TLaneDisplay::DrawPinShadows(TDirectDrawSurface& surface) {
+  if (!host_.SoftShadows()) return;
+  const TMatchState& match = state_.match;
+  TPictureCollectionItem& shadow = devices_.alley.Items.Find("pinshadow");
+  const int w = shadow.PatternWidth;
+  const int h = shadow.PatternHeight;
+  for (int n = 10; n >= 1; --n) {
+    const TPin& pin = match.pins[n];
+    if (pin.inPit) continue;
+    shadow.DrawBlended(surface, Bounds(Round(pin.x) - w / 2, Round(pin.y) - h, w, h), PinPattern(pin), 96);
   }
-  DrawPins(surface, false);
 }
 
 void TLaneDisplay::DrawPins(TDirectDrawSurface& surface, bool inPit) {
@@ -152,6 +187,24 @@ void TLaneDisplay::DrawMeter(TDirectDrawSurface& surface) {
     meter.Draw(surface, 461, 306, match.power);
     meter.Draw(surface, 461, 306, match.accuracy);
   }
+}
+
+void TLaneDisplay::DrawDisplay(TDirectDrawSurface& surface) {
+  const TMatchState& match = state_.match;
+  TPictureCollection& graphics = devices_.graphics.Items;
+  graphics.Find("display").Draw(surface, 13, 310, 0);
+  TPictureCollectionItem& lite = graphics.Find("lite");
+  for (int n = 10; n >= 1; --n) {
+    if (match.pins[n].standing) lite.Draw(surface, match.pinLights[n].X, match.pinLights[n].Y, 0);
+  }
+}
+
+void TLaneDisplay::DrawBanner(TDirectDrawSurface& surface) {
+  BuildBanner(state_);
+  const TMatchState& match = state_.match;
+  if (match.banner.empty()) return;
+  const int length = static_cast<int>(match.banner.size());
+  DrawImageText(surface, devices_.graphics, "bigfont", 320 - 14 * length, 220, match.banner, TFontLookup::IndexOf);
 }
 
 void TLaneDisplay::DrawPointer(TDirectDrawSurface& surface) {

@@ -38,6 +38,8 @@ bool CopyLampRows(TPictureCollectionItem& lamp, TDirectDrawSurface& target, cons
       top + kLampPitch * (kRows - 1) + h > target.Height()) {
     return false;
   }
+  const TReportedWrite write(target, TRect{left, top, left + kLampPitch * (kLastColumn - kFirstColumn) + w,
+                                           top + kLampPitch * (kRows - 1) + h});
   const TRect darkRect = lamp.Surfaces().Patterns[0].Rect;
   const TRect brightRect = lamp.Surfaces().Patterns[1].Rect;
   constexpr int kColumns = kLastColumn - kFirstColumn + 1;

@@ -185,10 +185,34 @@ bool TDXDraw::ReadyToDraw() {
 }
 
 void TDXDraw::CopyToPrimary() {
-  TDirectDrawSurface& from = *surface_;
+  TDirectDrawSurface& to = *primary_;
+  // Only what was drawn on the back since the last copy needs copying, while the front shows that
+  // copy and nothing else.
+  const bool whole = surface_->Damage().All(TDamageMark::Presented) || to.Damage().Any(TDamageMark::Presented);
+  {
+    const TReportedWrite write(to, TRect{0, 0, to.Width(), to.Height()});
+    CopyRows(whole);
+  }
+  // The front now shows the back as it is: both count from here.
+  surface_->ClearDamage(TDamageMark::Presented);
+  to.ClearDamage(TDamageMark::Presented);
+}
+
+void TDXDraw::CopyRows(bool whole) {
+  const TDirectDrawSurface& from = *surface_;
   TDirectDrawSurface& to = *primary_;
   if (from.Width() == to.Width() && from.Height() == to.Height()) {
-    std::memcpy(to.Bits(), from.Bits(), static_cast<size_t>(from.Pitch()) * from.Height());
+    const TSurfaceDamage& drawn = from.Damage();
+    if (whole) {
+      std::memcpy(to.Bits(), from.Bits(), static_cast<size_t>(from.Pitch()) * from.Height());
+      return;
+    }
+    changed_.Build(drawn.Since(TDamageMark::Presented), from.Width(), from.Height());
+    changed_.ForEach([&](const TRect& rect) {
+      for (int y = rect.Top; y < rect.Bottom; ++y) {
+        std::memcpy(to.Row(y) + rect.Left, from.Row(y) + rect.Left, static_cast<size_t>(rect.Width()) * 2);
+      }
+    });
     return;
   }
   if (!flipping_ && activeOptions_.Contains(doStretch)) {

@@ -1,6 +1,6 @@
 // The drawing device: the display, the back surface all frame drawing targets (Surface), the front
 // surface on screen (Primary), and the image libraries registered with it. The host shows Primary;
-// Flip copies Surface onto it and presents.
+// Flip copies Surface onto it (what changed since the last flip, or all of it) and presents.
 //
 // Initialize, in order: finalise if initialised; "Form not found" without an owning form;
 // OnInitializing; choose the display mode (full screen); make Primary and Surface; initialised:
@@ -133,7 +133,10 @@ class TDXDraw {
   TDisplayMode ChooseMode() const;
   void CreateSurfaces(const TDisplayMode& mode);
   void ReleaseSurfaces();
+  // Copies the back surface to the front: whole, or only what was drawn on it since the last copy
+  // when nothing else drew on the front meanwhile.
   void CopyToPrimary();
+  void CopyRows(bool whole);
 
   TApplication* application_;
   int windowListener_ = 0;
@@ -144,5 +147,6 @@ class TDXDraw {
   TPixelFormat format_ = TPixelFormat::RGB565;
   std::unique_ptr<TDirectDrawSurface> primary_;
   std::unique_ptr<TDirectDrawSurface> surface_;
+  TDamageCover changed_;  // what the last copy covered, kept for its memory
   std::vector<TPictureCollection*> libraries_;
 };

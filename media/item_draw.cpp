@@ -73,6 +73,19 @@ bool SourceInside(const TRect& rect, const TDirectDrawSurface& source) {
          rect.Bottom <= source.Height() && rect.Width() > 0 && rect.Height() > 0;
 }
 
+// A drawing call as a draw list notes it, with what it draws from.
+TDrawRecord Noted(TDrawRecord::TKind kind, TPictureCollectionItem& item, int pattern,
+                  const TDirectDrawSurface& source, bool keyed) {
+  TDrawRecord record;
+  record.kind = kind;
+  record.item = &item;
+  record.pattern = pattern;
+  record.sourceId = source.Id();
+  record.sourceWrites = source.Writes();
+  record.keyed = keyed;
+  return record;
+}
+
 }  // namespace
 
 TDirectDrawSurface* TPictureCollectionItem::PatternSurface(int pattern) {
@@ -81,13 +94,20 @@ TDirectDrawSurface* TPictureCollectionItem::PatternSurface(int pattern) {
 }
 
 void TPictureCollectionItem::Draw(TDirectDrawSurface& dest, int x, int y, int pattern) {
-  DrawAbove(dest, x, y, pattern, dest.Height());
+  DrawWithin(dest, x, y, pattern, TRect{0, 0, dest.Width(), dest.Height()});
 }
 
 void TPictureCollectionItem::DrawAbove(TDirectDrawSurface& dest, int x, int y, int pattern, int clipBottom) {
+  DrawWithin(dest, x, y, pattern, TRect{0, 0, dest.Width(), clipBottom});
+}
+
+void TPictureCollectionItem::DrawWithin(TDirectDrawSurface& dest, int x, int y, int pattern, const TRect& clip) {
   const TPatternEntry* entry = EntryFor(Surfaces(), pattern);
-  clipBottom = std::min(clipBottom, dest.Height());
-  if (!entry || x > dest.Width() || y > clipBottom) return;
+  const int clipLeft = std::max(clip.Left, 0);
+  const int clipTop = std::max(clip.Top, 0);
+  const int clipRight = std::min(clip.Right, dest.Width());
+  const int clipBottom = std::min(clip.Bottom, dest.Height());
+  if (!entry || x > clipRight || y > clipBottom) return;
   const TDirectDrawSurface& source = *surfaces_.Surfaces[static_cast<size_t>(entry->SurfaceIndex)];
   // Clip destination and source together: cut the same amount from both.
   const TRect& rect = entry->Rect;
@@ -95,13 +115,22 @@ void TPictureCollectionItem::DrawAbove(TDirectDrawSurface& dest, int x, int y, i
   int to = rect.Width();
   int top = 0;  // first pattern row drawn
   int bottom = rect.Height();
-  from = std::max({from, -x, -rect.Left});
-  top = std::max({top, -y, -rect.Top});
-  to = std::min({to, dest.Width() - x, source.Width() - rect.Left});
+  from = std::max({from, clipLeft - x, -rect.Left});
+  top = std::max({top, clipTop - y, -rect.Top});
+  to = std::min({to, clipRight - x, source.Width() - rect.Left});
   bottom = std::min({bottom, clipBottom - y, source.Height() - rect.Top});
   if (from >= to || top >= bottom) return;
-
   const bool keyed = Transparent && source.HasColorKey();
+  if (TDrawList* list = dest.Recording()) {
+    TDrawRecord record = Noted(TDrawRecord::TKind::Copy, *this, pattern, source, keyed);
+    record.x = x;
+    record.y = y;
+    record.changes = TRect{x + from, y + top, x + to, y + bottom};
+    list->Add(record);
+    return;
+  }
+  const TReportedWrite write(dest, TRect{x + from, y + top, x + to, y + bottom});
+
   if (!keyed) {
     if (from == 0 && x == 0 && rect.Left == 0 && to == source.Width() && to == dest.Width()) {
       // Whole rows of both surfaces: one contiguous copy.
@@ -163,6 +192,8 @@ void TPictureCollectionItem::DrawStretched(TDirectDrawSurface& dest, const TRect
     Draw(dest, destRect.Left, destRect.Top, pattern);
     return;
   }
+  if (left >= right || top >= bottom) return;
+  const TReportedWrite write(dest, TRect{left, top, right, bottom});
   const bool keyed = Transparent && source.HasColorKey();
   const uint16_t key = source.ColorKey();
   // Every row picks the same source columns: they are worked out once per span of kPickedRun
@@ -192,23 +223,38 @@ void TPictureCollectionItem::DrawStretched(TDirectDrawSurface& dest, const TRect
 
 void TPictureCollectionItem::DrawBlended(TDirectDrawSurface& dest, const TRect& destRect,
                                          int pattern, int alpha) {
+  DrawBlendedWithin(dest, destRect, pattern, alpha, TRect{0, 0, dest.Width(), dest.Height()});
+}
+
+void TPictureCollectionItem::DrawBlendedWithin(TDirectDrawSurface& dest, const TRect& destRect, int pattern,
+                                               int alpha, const TRect& clip) {
   const TPatternEntry* entry = EntryFor(Surfaces(), pattern);
   if (!entry || alpha <= 0 || dest.Empty() || destRect.Width() <= 0 || destRect.Height() <= 0) {
     return;
   }
-  TDirectDrawSurface& source = *surfaces_.Surfaces[static_cast<size_t>(entry->SurfaceIndex)];
+  TDirectDrawSurface& lockedSource = *surfaces_.Surfaces[static_cast<size_t>(entry->SurfaceIndex)];
+  const TDirectDrawSurface& source = lockedSource;
   const TRect& rect = entry->Rect;
   if (source.Empty() || !SourceInside(rect, source)) return;
-  const int left = std::max(destRect.Left, 0);
-  const int right = std::min(destRect.Right, dest.Width());
-  const int top = std::max(destRect.Top, 0);
-  const int bottom = std::min(destRect.Bottom, dest.Height());
+  const int left = std::max({destRect.Left, clip.Left, 0});
+  const int right = std::min({destRect.Right, clip.Right, dest.Width()});
+  const int top = std::max({destRect.Top, clip.Top, 0});
+  const int bottom = std::min({destRect.Bottom, clip.Bottom, dest.Height()});
   if (left >= right || top >= bottom) return;
+  if (TDrawList* list = dest.Recording()) {
+    TDrawRecord record = Noted(TDrawRecord::TKind::Blend, *this, pattern, source, Transparent && source.HasColorKey());
+    record.dest = destRect;
+    record.alpha = alpha;
+    record.changes = TRect{left, top, right, bottom};
+    list->Add(record);
+    return;
+  }
   if (!dest.Lock()) return;
-  if (!source.Lock()) {
+  if (!lockedSource.Lock()) {
     dest.Unlock();
     return;
   }
+  const TReportedWrite write(dest, TRect{left, top, right, bottom});
   const int64_t stepX = (static_cast<int64_t>(rect.Width()) << 16) / destRect.Width();
   const int64_t stepY = (static_cast<int64_t>(rect.Height()) << 16) / destRect.Height();
   const bool keyed = Transparent && source.HasColorKey();
@@ -235,7 +281,7 @@ void TPictureCollectionItem::DrawBlended(TDirectDrawSurface& dest, const TRect& 
         }
       }
     }
-    source.Unlock();
+    lockedSource.Unlock();
     dest.Unlock();
     return;
   }
@@ -256,6 +302,6 @@ void TPictureCollectionItem::DrawBlended(TDirectDrawSurface& dest, const TRect& 
       done += run;
     }
   }
-  source.Unlock();
+  lockedSource.Unlock();
   dest.Unlock();
 }

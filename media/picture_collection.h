@@ -61,11 +61,16 @@ class TPictureCollectionItem : public TNamedItem {
   TRect PatternRect(int pattern) const;
 
   // Drawing (no effect before the device is initialised or for a pattern outside 0..PatternTotal-1).
+  // A destination that records (draw_list.h) notes the call instead.
   void Draw(TDirectDrawSurface& dest, int x, int y, int pattern);
   // Draw, leaving the destination's rows from clipBottom down alone (what is drawn over them later).
   void DrawAbove(TDirectDrawSurface& dest, int x, int y, int pattern, int clipBottom);
+  // Draw, changing only the destination's pixels within clip.
+  void DrawWithin(TDirectDrawSurface& dest, int x, int y, int pattern, const TRect& clip);
   void DrawStretched(TDirectDrawSurface& dest, const TRect& destRect, int pattern);
   void DrawBlended(TDirectDrawSurface& dest, const TRect& destRect, int pattern, int alpha);
+  // DrawBlended, changing only the destination's pixels within clip.
+  void DrawBlendedWithin(TDirectDrawSurface& dest, const TRect& destRect, int pattern, int alpha, const TRect& clip);
   // The surface holding pattern i, or nullptr.
   TDirectDrawSurface* PatternSurface(int pattern);
 

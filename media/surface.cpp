@@ -1,9 +1,16 @@
 #include "media/surface.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 
 #include "media/blend_rows.h"
+
+namespace {
+
+std::atomic<uint64_t> surfacesMade{0};
+
+}  // namespace
 
 TDirectDrawSurface::TDirectDrawSurface(int width, int height, TPixelFormat format,
                                        bool systemMemory)
@@ -11,6 +18,8 @@ TDirectDrawSurface::TDirectDrawSurface(int width, int height, TPixelFormat forma
       height_(std::max(height, 0)),
       format_(format),
       systemMemory_(systemMemory),
+      id_(++surfacesMade),
+      damage_(width_, height_),
       pixels_(static_cast<size_t>(width_) * height_, 0) {}
 
 std::unique_ptr<TDirectDrawSurface> TDirectDrawSurface::Create(int width, int height,
@@ -35,6 +44,8 @@ void TDirectDrawSurface::Unlock() {
 }
 
 void TDirectDrawSurface::Fill(uint32_t rawColor) {
+  if (recording_) recording_->Spoil();
+  DrawnAll();
   std::fill(pixels_.begin(), pixels_.end(), static_cast<uint16_t>(rawColor));
 }
 
@@ -44,7 +55,19 @@ void TDirectDrawSurface::FillRectBlended(const TRect& rect, TColor color, int al
   const int top = std::max(rect.Top, 0);
   const int right = std::min(rect.Right, width_);
   const int bottom = std::min(rect.Bottom, height_);
-  if (left >= right || top >= bottom || !Lock()) return;
+  if (left >= right || top >= bottom) return;
+  if (recording_) {
+    TDrawRecord record;
+    record.kind = TDrawRecord::TKind::Shade;
+    record.dest = rect;
+    record.alpha = alpha;
+    record.color = color;
+    record.changes = TRect{left, top, right, bottom};
+    recording_->Add(record);
+    return;
+  }
+  if (!Lock()) return;
+  const TReportedWrite write(*this, TRect{left, top, right, bottom});
   const uint16_t color16 = PackColor(color, format_);
   for (int y = top; y < bottom; ++y) FillRowBlended(Row(y) + left, right - left, color16, alpha, format_);
   Unlock();
