@@ -26,7 +26,7 @@ class TSurfaceDamage {
  public:
   static constexpr int kMarks = 2;
   // Rectangles logged before the log counts as everything.
-  static constexpr size_t kMaxRects = 512;
+  static constexpr size_t kMaxRects = 128;
 
   TSurfaceDamage(int width, int height) : width_(width), height_(height) {}
 
