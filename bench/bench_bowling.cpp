@@ -1,12 +1,13 @@
 // The bowling program's costs beside a memcpy of one 640 x 480 x 2 frame, measured in one run:
 //   - one tick of play with Soft Shadows on, two score rows shown, the ball and four pins moving,
-//     drawing and the flip included (target: at most 3 x the memcpy), and the same tick without drawing;
+//     drawing and the flip included (target: at most 3 x the memcpy), and the same tick without drawing,
+//     in runs of ticks from the same start, so each tick's frame differs from the last;
 //   - one tick of a full-screen LED show: 2,430 lamps and a flip (target: at most 3 x);
 //   - whole computer-against-computer matches simulated without drawing (target: at least 200 a
 //     second on one core).
-// Where the time of a drawn tick goes is printed beside it: play itself, each layer of the frame and
-// the flip, timed within drawn ticks; and, for comparison, the lane picture drawn whole and a whole
-// flip, which every tick cost before a surface kept count of what was drawn on it.
+// Beside the drawn tick: where the time of a tick redrawn whole goes (each layer of the
+// frame and the flip, timed within such ticks, and the lane picture and a whole flip alone), which is
+// what every tick cost before the lane was redrawn only where it changes.
 // Needs the generated program folder (bin/bowling beside the build's bench folder).
 #include <benchmark/benchmark.h>
 
@@ -71,12 +72,13 @@ BENCHMARK(BM_PlayTickUndrawn)->Unit(benchmark::kMicrosecond);
 
 // The names the breakdown prints for each layer of the lane display.
 constexpr const char* kLayerNames[kLaneLayers] = {
-    "lane (what was drawn over)", "pins in the pit", "ball in the pit", "pit darkened", "pin deck",
+    "lane picture", "pins in the pit", "ball in the pit", "pit darkened", "pin deck",
     "pin shadows", "pins", "ball and its shadow", "masking unit", "bowler and its shadow", "meter",
     "score display and lights", "score sheet", "banner", "help button", "pointer"};
 
-// Drawn ticks as play draws them, each layer and the flip timed on the clock within the tick; the
-// counters hold each one's mean in seconds ("flip" for the flip).
+// Drawn ticks redrawn whole, as every tick was before the lane became a retained frame: each layer
+// and the flip timed on the clock within the tick, so the report says where a whole frame's time
+// goes; the counters hold each one's mean in seconds ("flip" for the flip).
 void BM_PlayTickLayers(benchmark::State& state) {
   const std::string folder = RequireData(state);
   if (folder.empty()) return;
@@ -185,13 +187,13 @@ class TBowlingReporter : public TTimesReporter {
     std::printf("  play without drawing %6.2f x\n", undrawn);
     if (!layers_.empty()) {
       // Clock time within the tick, so on a loaded machine these run a little above the tick's share.
-      std::printf("  within a drawn tick, by the clock:\n");
+      std::printf("  a tick redrawn whole instead, layer by layer, by the clock:\n");
       for (int layer = 0; layer < kLaneLayers; ++layer) {
         std::printf("    %-28s %6.2f x\n", kLayerNames[layer], layers_[kLayerNames[layer]] / memcpy);
       }
-      std::printf("    %-28s %6.2f x\n", "flip (what changed)", layers_["flip"] / memcpy);
+      std::printf("    %-28s %6.2f x\n", "flip", layers_["flip"] / memcpy);
     }
-    std::printf("  for comparison: the lane picture whole %.2f x, a whole flip %.2f x\n",
+    std::printf("  alone: the lane picture %.2f x, a whole flip %.2f x\n",
                 Ratio("BM_PartLanePicture", "BM_MemcpyFrame"), Ratio("BM_PartWholeFlip", "BM_MemcpyFrame"));
     std::printf("LED show tick        = %6.1f x one frame memcpy (target: at most 3 x: %s)\n", led, Verdict(led, 3));
     if (Seconds("BM_SimulatedMatch") > 0) {
