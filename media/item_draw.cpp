@@ -62,6 +62,12 @@ inline void CopyRunsClipped(uint16_t* dest, const uint16_t* source, const uint32
   }
 }
 
+// Copies count pixels, leaving the destination's where a keyed source has the key: what the
+// blender's row gives at full weight, without a call per row for the short rows of small sprites.
+inline void CopyKeyedRow(uint16_t* dest, const uint16_t* source, int count, bool keyed, uint16_t key) {
+  for (int i = 0; i < count; ++i) dest[i] = keyed && source[i] == key ? dest[i] : source[i];
+}
+
 // DrawBlended picks the stepped source pixels of a scaled row this many at a time, then blends
 // them as one run.
 constexpr int kPickedRun = 256;
@@ -198,7 +204,7 @@ void TPictureCollectionItem::DrawStretched(TDirectDrawSurface& dest, const TRect
   const uint16_t key = source.ColorKey();
   // Every row picks the same source columns: they are worked out once per span of kPickedRun
   // destination columns rather than with a multiplication per pixel. The picked pixels are then
-  // copied, key and all, by the blender's row at full weight, eight at a time.
+  // copied, key and all, as the blender's row at full weight would.
   int32_t columns[kPickedRun];
   uint16_t picked[kPickedRun];
   for (int spanLeft = left; spanLeft < right; spanLeft += kPickedRun) {
@@ -216,7 +222,7 @@ void TPictureCollectionItem::DrawStretched(TDirectDrawSurface& dest, const TRect
         for (int i = 0; i < count; ++i) picked[i] = sourceRow[columns[i]];
         pixels = picked;
       }
-      BlendRow(dest.Row(y) + spanLeft, pixels, count, 255, dest.PixelFormat(), keyed, key);
+      CopyKeyedRow(dest.Row(y) + spanLeft, pixels, count, keyed, key);
     }
   }
 }
