@@ -39,7 +39,8 @@ desktop() {
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
   scale=$1
   display=":$((100 + RANDOM % 100))"
-  Xvfb "$display" -screen 0 "$((640 * scale))x$((480 * scale))x24" -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: a server that resets as its last client leaves refuses the next start-up run.
+  Xvfb "$display" -screen 0 "$((640 * scale))x$((480 * scale))x24" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do
     DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break

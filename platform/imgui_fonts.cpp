@@ -65,17 +65,18 @@ TMenuFonts::TEntry TMenuFonts::Slot(int height, bool bold) const {
   return TEntry{best, bold && !bold_.empty(), nullptr};
 }
 
-void TMenuFonts::Want(const TControl& control, bool& added) {
+void TMenuFonts::Want(const TControl& control, bool showingOnly, bool& added) {
+  if (showingOnly && !control.Visible) return;
   const TEntry slot = Slot(control.Font.Height, control.Font.Bold);
   bool loaded = regular_.empty();
   for (const TEntry& e : fonts_) loaded = loaded || (e.Height == slot.Height && e.Bold == slot.Bold);
   if (!loaded && Add(slot.Height, slot.Bold)) added = true;
-  for (const TControl* child : control.Children()) Want(*child, added);
+  for (const TControl* child : control.Children()) Want(*child, showingOnly, added);
 }
 
-bool TMenuFonts::Prepare(const TControl& root) {
+bool TMenuFonts::Prepare(const TControl& root, bool showingOnly) {
   bool added = false;
-  if (atlas_) Want(root, added);
+  if (atlas_) Want(root, showingOnly, added);
   return added;
 }
 

@@ -3,7 +3,9 @@
 // some control of the form asks for are rasterised into ImGui's atlas (every size of the table
 // would hold some 40 MB for the two or three a form uses): the host calls Prepare before each menu
 // frame, which adds what the form's controls ask for and rebuilds the atlas when something was
-// added, so a size is there before the first frame that draws it.
+// added, so a size is there before the first frame that draws it. The program's first frame asks
+// only for the controls it shows, which puts the title on screen sooner; the frame after it adds
+// the rest, before a handler can show any of them.
 #pragma once
 
 #include <vector>
@@ -26,8 +28,9 @@ class TMenuFonts {
   // Reads the font files and adds the default height to the atlas as its first, default font
   // (ImGui's own font stands in when the regular file is missing).
   void Load(ImFontAtlas& atlas);
-  // Adds the sizes the controls under root ask for; true when the atlas must be built again.
-  bool Prepare(const TControl& root);
+  // Adds the sizes the controls under root ask for (only those showing, when showingOnly); true
+  // when the atlas must be built again.
+  bool Prepare(const TControl& root, bool showingOnly = false);
   // The font of the table nearest to height (0: the default), bold when asked and available; the
   // nearest loaded one while that size is not loaded yet.
   ImFont* Pick(int height, bool bold) const;
@@ -41,7 +44,7 @@ class TMenuFonts {
   // The size of the table a request comes to.
   TEntry Slot(int height, bool bold) const;
   ImFont* Add(int height, bool bold);
-  void Want(const TControl& control, bool& added);
+  void Want(const TControl& control, bool showingOnly, bool& added);
 
   ImFontAtlas* atlas_ = nullptr;
   std::vector<unsigned char> regular_;

@@ -208,8 +208,9 @@ void TSdlHost::BuildUi(TForm* form, bool menus) {
   io.KeySuper = false;
 
   // A font size a control asks for for the first time goes into the atlas before the frame; the
-  // backend builds the atlas and its texture again in NewFrame.
-  if (form && fonts_.Prepare(*form)) ImGui_ImplSDLRenderer_DestroyFontsTexture();
+  // backend builds the atlas and its texture again in NewFrame. The first frame asks only for what
+  // it shows.
+  if (form && fonts_.Prepare(*form, presentCount_ == 0)) ImGui_ImplSDLRenderer_DestroyFontsTexture();
   ImGui_ImplSDLRenderer_NewFrame();
   // The texture holds the atlas now: its pixels need not stay in memory as well.
   if (io.Fonts->TexPixelsAlpha8 || io.Fonts->TexPixelsRGBA32) io.Fonts->ClearTexData();

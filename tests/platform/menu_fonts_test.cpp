@@ -36,6 +36,9 @@ TEST(MenuFontsTest, SizesAreAddedWhenAControlAsksAndPickedAsFromTheWholeTable) {
   hidden.Font.Height = 30;  // 28 and 32 are as near: the table's first of them wins
   hidden.Font.Bold = true;
   hidden.Hide();            // hidden controls are prepared too, so showing one never loads
+  EXPECT_TRUE(fonts.Prepare(form, true));
+  EXPECT_EQ(atlas.Fonts.Size, 2) << "the showing controls' sizes only";
+  EXPECT_FALSE(fonts.Prepare(form, true));
   EXPECT_TRUE(fonts.Prepare(form));
   EXPECT_FALSE(fonts.Prepare(form));
   EXPECT_EQ(Size(atlas, fonts.Pick(20, false)), 21.0f);
