@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "media/dib_rle.h"
+
 namespace {
 
 // Widens a channel value of `bits` bits to 8 bits by repeating its high bits below it.
@@ -70,9 +72,29 @@ TDib TDib::FromPicture(const TPicture& picture) {
               std::move(rows), TPalette{}, channels);
 }
 
+TDib TDib::FromRle(int32_t width, int32_t height, int rleBits, TSharedBytes code, size_t codeSize,
+                   const TPalette& palette, const TChannels& channels) {
+  TDib dib(width, height, 8, false, static_cast<size_t>(width), nullptr, palette, channels);
+  dib.rle_ = std::make_shared<TRleRows>(TRleRows{std::move(code), codeSize, rleBits, nullptr});
+  return dib;
+}
+
+const uint8_t* TDib::Rows() const {
+  if (!rle_) return rows_.get();
+  if (!rle_->Rows) {
+    // Pixels the code never writes keep index 0.
+    auto indices = std::make_shared<uint8_t[]>(static_cast<size_t>(width_) * static_cast<size_t>(height_));
+    TByteReader code(rle_->Code.get(), rle_->CodeSize);
+    DecodeRle(code, rle_->Bits, width_, height_, indices.get());
+    rle_->Rows = std::move(indices);
+    rle_->Code.reset();
+  }
+  return rle_->Rows.get();
+}
+
 void TDib::ConvertRow(int y, int left, int count, uint32_t* out) const {
   const size_t stored = topDown_ ? static_cast<size_t>(y) : static_cast<size_t>(height_ - 1 - y);
-  const uint8_t* row = rows_.get() + stored * stride_;
+  const uint8_t* row = Rows() + stored * stride_;
   switch (bitCount_) {
     case 1:
       for (int i = 0; i < count; ++i) {
@@ -133,5 +155,5 @@ TPicture TDib::Decode() const {
 const uint8_t* TDib::IndexRow(int y) const {
   if (bitCount_ != 8 || Empty()) return nullptr;
   const size_t stored = topDown_ ? static_cast<size_t>(y) : static_cast<size_t>(height_ - 1 - y);
-  return rows_.get() + stored * stride_;
+  return Rows() + stored * stride_;
 }

@@ -3,9 +3,10 @@
 // rows makes loading a library little more than reading it: colours are worked out only when a
 // picture is drawn to surfaces or decoded, and a 256-colour picture keeps a quarter of the memory.
 //
-// Run-length pictures are kept decoded, as one index byte per pixel (bit count 8). Rows are shared
-// between copies and never change once made; a picture read from a library file points into the
-// file's bytes, which stay in memory while any of its pictures does.
+// Run-length pictures keep their code, checked when read, and are decoded on first use into one
+// index byte per pixel (bit count 8): a library's pictures cost nothing more until one is drawn or
+// decoded. Rows are shared between copies and never change once made; a picture read from a
+// library file points into the file's bytes, which stay in memory while any of its pictures does.
 #pragma once
 
 #include <array>
@@ -36,6 +37,10 @@ class TDib {
        TSharedBytes rows, const TPalette& palette, const TChannels& channels);
   // A 32-bit copy of a decoded picture (empty when it has fewer pixels than its size says).
   static TDib FromPicture(const TPicture& picture);
+  // A run-length picture of width x height from its code (rleBits 8 or 4), which must decode
+  // without error (see dib_rle.h); the indices are decoded on first use.
+  static TDib FromRle(int32_t width, int32_t height, int rleBits, TSharedBytes code, size_t codeSize,
+                      const TPalette& palette, const TChannels& channels);
 
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
@@ -52,6 +57,16 @@ class TDib {
   const TPalette& Palette() const { return palette_; }
 
  private:
+  // A run-length picture's code and, once decoded, its rows; shared by copies.
+  struct TRleRows {
+    TSharedBytes Code;
+    size_t CodeSize = 0;
+    int Bits = 8;
+    TSharedBytes Rows;
+  };
+  // The stored rows, decoding a run-length picture's first.
+  const uint8_t* Rows() const;
+
   int32_t width_ = 0;
   int32_t height_ = 0;
   int bitCount_ = 32;
@@ -59,6 +74,7 @@ class TDib {
   bool plainRgb32_ = true;  // 32 bits with the 0xFF0000 / 0xFF00 / 0xFF masks
   size_t stride_ = 0;
   TSharedBytes rows_;
+  std::shared_ptr<TRleRows> rle_;
   TPalette palette_{};
   TChannels channels_{};
 };

@@ -1,5 +1,6 @@
 #include "media/dib_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -140,11 +141,20 @@ TDib ReadDib(TByteReader& in, TDibSource source, uint32_t pixelOffset, const TSh
   const auto h = static_cast<int32_t>(height);
 
   if (c == kRle8 || c == kRle4) {
+    // The code is run through now, so a broken picture fails as the library is read; the pixels
+    // are decoded when first used.
     TByteReader code = header.ImageSize != 0 ? in.Slice(header.ImageSize) : in.Rest();
-    const size_t count = static_cast<size_t>(width * height);
-    auto indices = std::make_shared<uint8_t[]>(count);  // pixels never written keep index 0
-    DecodeRle(code, static_cast<int>(bits), w, h, indices.get());
-    return TDib(w, h, 8, false, static_cast<size_t>(width), std::move(indices), palette, channels);
+    TByteReader check = code;
+    DecodeRle(check, static_cast<int>(bits), w, h, nullptr);
+    const size_t size = code.Size();
+    const uint8_t* start = code.Bytes(size);
+    TSharedBytes bytes(owner, start);
+    if (!owner) {
+      auto copy = std::make_shared_for_overwrite<uint8_t[]>(std::max<size_t>(size, 1));
+      std::memcpy(copy.get(), start, size);
+      bytes = std::move(copy);
+    }
+    return TDib::FromRle(w, h, static_cast<int>(bits), std::move(bytes), size, palette, channels);
   }
 
   // The rows are kept as stored, in one block.

@@ -10,13 +10,13 @@ void DecodeRle(TByteReader& code, int bitCount, int32_t width, int32_t height, u
   while (y < height && !code.AtEnd()) {
     const uint8_t count = code.U8();
     const uint8_t value = code.U8();
-    uint8_t* row = indices + y * width;
+    uint8_t* row = indices ? indices + y * width : nullptr;
     if (count > 0) {
       const int64_t n = std::min<int64_t>(count, width - x);
-      if (fourBit) {
+      if (row && fourBit) {
         const uint8_t pair[2] = {static_cast<uint8_t>(value >> 4), static_cast<uint8_t>(value & 15)};
         for (int64_t i = 0; i < n; ++i) row[x + i] = pair[i & 1];
-      } else if (n > 0) {
+      } else if (row && n > 0) {
         std::memset(row + x, value, static_cast<size_t>(n));
       }
       x = std::min<int64_t>(x + count, width);
@@ -39,7 +39,7 @@ void DecodeRle(TByteReader& code, int bitCount, int32_t width, int32_t height, u
       default: {  // literal pixels
         const uint32_t byteCount = fourBit ? (value + 1u) / 2 : value;
         const uint8_t* literal = code.Bytes(byteCount);
-        const int64_t n = std::min<int64_t>(value, width - x);
+        const int64_t n = row ? std::min<int64_t>(value, width - x) : 0;
         for (int64_t i = 0; i < n; ++i) {
           row[x + i] = fourBit ? ((i & 1) ? literal[i / 2] & 15 : literal[i / 2] >> 4) : literal[i];
         }

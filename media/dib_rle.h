@@ -17,5 +17,6 @@
 
 #include "media/byte_reader.h"
 
-// Decodes into indices, width x height bytes, row 0 the bottom row; bitCount is 8 or 4.
+// Decodes into indices, width x height bytes, row 0 the bottom row; bitCount is 8 or 4. With
+// indices nullptr the code is only run through: it raises what decoding would, writing nothing.
 void DecodeRle(TByteReader& code, int bitCount, int32_t width, int32_t height, uint8_t* indices);

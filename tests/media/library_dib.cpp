@@ -172,6 +172,21 @@ TEST(LibraryDib, RunLengthEightBits) {
   EXPECT_EQ(DecodeError(rle4With8Bits), "DIB is invalid");
 }
 
+TEST(LibraryDib, RunLengthCodeIsCheckedWhenReadAndDecodedOnFirstUse) {
+  const std::vector<uint8_t> cut = DibPayload(Rle8Header(4, 1, {0, 4, 1, 2}).Data);
+  EXPECT_EQ(ErrorOf([&] { ReadPictureData(TByteReader(cut.data(), cut.size())); }), "Stream read error")
+      << "the read itself fails, not the first draw";
+  // Read without an owner, the picture keeps the code it needs: the bytes it came from may go.
+  std::vector<uint8_t> payload = DibPayload(Rle8Header(4, 2, {4, 1, 0, 0, 0, 3, 2, 3, 2, 0, 0, 1}).Data);
+  const TDib dib = ReadPictureData(TByteReader(payload.data(), payload.size()));
+  const TDib copy = dib;
+  payload.assign(payload.size(), 0xEE);
+  EXPECT_EQ(dib.Decode(), (TPicture{4, 2, {0x00FF00, 0xFF0000, 0x00FF00, 0, 0xFF, 0xFF, 0xFF, 0xFF}}));
+  ASSERT_NE(copy.IndexRow(0), nullptr);
+  EXPECT_EQ(copy.IndexRow(0), dib.IndexRow(0)) << "copies share one decode";
+  EXPECT_EQ(copy.IndexRow(1)[3], 1);
+}
+
 TEST(LibraryDib, RunLengthFourBits) {
   TBytes dib = InfoHeader(5, 2, 4, 2, 12, 4);
   dib.U32(0).U32(0x0000FF).U32(0x00FF00).U32(0xFF0000);
