@@ -127,7 +127,9 @@ int TSdlHost::Run(TForm& form) {
 
 void TSdlHost::LoopOnce(TForm& form) {
   const TDXTimer* timer = form.Application().IdleTimer();
-  const uint32_t frameWait = pacer_.UntilFrame(SDL_GetTicks(), timer != nullptr, form.ShowingDrawArea() != nullptr);
+  // The first frame is drawn as soon as the form has started, not a frame's time after the host came up.
+  const uint32_t frameWait =
+      presentCount_ == 0 ? 0 : pacer_.UntilFrame(SDL_GetTicks(), timer != nullptr, form.ShowingDrawArea() != nullptr);
   const uint32_t tickWait = timer ? timer->MillisecondsToNextTick() : frameWait + 1;
   if (tickWait > frameWait) {
     Pump(frameWait);
@@ -142,7 +144,9 @@ void TSdlHost::LoopOnce(TForm& form) {
   dispatcher_->Idle();
   if (presentCount_ != before) return;
   const bool timerRuns = form.Application().IdleTimer() != nullptr;
-  if (pacer_.UntilFrame(SDL_GetTicks(), timerRuns, form.ShowingDrawArea() != nullptr) == 0) RenderScreen(false);
+  if (presentCount_ == 0 || pacer_.UntilFrame(SDL_GetTicks(), timerRuns, form.ShowingDrawArea() != nullptr) == 0) {
+    RenderScreen(false);
+  }
 }
 
 void TSdlHost::Pump(uint32_t waitMs) {
