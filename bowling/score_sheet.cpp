@@ -1,7 +1,7 @@
 #include "bowling/score_sheet.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 #include "bowling/scoring.h"
 #include "media/turbopixels.h"
@@ -33,6 +33,7 @@ bool FrameTotalShown(const TPlayer& p, int k, int current) {
 }
 
 void TScoreSheet::Draw(TDirectDrawSurface& surface) {
+  numbers_ = nullptr;
   const TFrontState& front = state_.front;
   const TMatchState& match = state_.match;
   if (match.showAllScores || match.matchComplete) {
@@ -54,10 +55,16 @@ void TScoreSheet::DrawRow(TDirectDrawSurface& surface, int number, int row) {
   TPictureCollectionItem& labelImage = graphics.Find(label);
   TPictureCollectionItem& box = graphics.Find("scoretrans");
   const int y = kRowHeight * row;
+  // The label goes under the last started frame's box and over the others' (drawn once per started
+  // frame, each drawing would cover the one before).
+  int lastStarted = 0;
+  for (int k = 1; k <= std::min(current, 10); ++k) {
+    if (p.frameStarted[k]) lastStarted = k;
+  }
   for (int k = 1; k <= std::min(current, 10); ++k) {
     if (!p.frameStarted[k]) continue;
     const int d = kFrameWidth * (k - 1);
-    labelImage.Draw(surface, 4, y + 68, 0);
+    if (k == lastStarted) labelImage.Draw(surface, 4, y + 68, 0);
     box.Draw(surface, d + 4, y + 4, FrameBoxPattern(p, k));
     if (k < 10) {
       if (p.firstThrown[k] && !p.strike[k]) DrawNumber(surface, d + 5, y + 10, p.firstBall[k]);
@@ -77,8 +84,12 @@ void TScoreSheet::DrawRow(TDirectDrawSurface& surface, int number, int row) {
 }
 
 void TScoreSheet::DrawNumber(TDirectDrawSurface& surface, int x, int y, int32_t value) {
+  // The font is looked up as the program does, by index, at the first number of a sheet.
+  if (!numbers_) {
+    TPictureCollection& graphics = devices_.graphics.Items;
+    numbers_ = &graphics.Items(graphics.IndexOf("numbers"));
+  }
   char text[12];
-  const int length = std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-  DrawImageDigits(surface, devices_.graphics, "numbers", x, y, std::string(text, static_cast<size_t>(length)), true,
-                  TFontLookup::IndexOf);
+  const char* end = std::to_chars(text, text + sizeof text, value).ptr;
+  DrawImageDigits(surface, *numbers_, x, y, std::string_view(text, static_cast<size_t>(end - text)), true);
 }

@@ -26,4 +26,5 @@ class TScoreSheet {
 
   TBowlingState& state_;
   TBowlingDevices& devices_;
+  TPictureCollectionItem* numbers_ = nullptr;  // the digit font, while a sheet is drawn
 };

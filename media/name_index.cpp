@@ -36,20 +36,28 @@ void TNamedItem::SetName(const std::string& name) {
   nameIndex_.Link(*this);
 }
 
-int TNameIndex::Bucket(std::string_view lowerName) {
-  const size_t length = lowerName.size();
+int TNameIndex::Bucket(std::string_view name) {
+  const size_t length = name.size();
   uint32_t sum = static_cast<uint32_t>(length) * 16;
   if (length >= 2) {
-    sum += static_cast<unsigned char>(lowerName.front());
-    sum += static_cast<unsigned char>(lowerName[length - 2]);
+    sum += static_cast<unsigned char>(LowerChar(name.front()));
+    sum += static_cast<unsigned char>(LowerChar(name[length - 2]));
   }
   return static_cast<int>(sum & 255);
 }
 
 TNamedItem* TNameIndex::Find(std::string_view name) const {
-  const std::string lower = LowerCaseName(name);
-  for (TNamedItem* item = heads_[Bucket(lower)]; item; item = item->next_) {
-    if (item->lowerName_ == lower) return item;
+  // Compared letter by letter in lower case: play looks names up every tick, and making the
+  // lower-case name each time would cost more than the search.
+  const auto sameName = [name](const std::string& lower) {
+    if (lower.size() != name.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+      if (lower[i] != LowerChar(name[i])) return false;
+    }
+    return true;
+  };
+  for (TNamedItem* item = heads_[Bucket(name)]; item; item = item->next_) {
+    if (sameName(item->lowerName_)) return item;
   }
   return nullptr;
 }

@@ -60,8 +60,8 @@ class TNameIndex {
   TNameIndex(const TNameIndex&) = delete;
   TNameIndex& operator=(const TNameIndex&) = delete;
 
-  // Bucket of a name already in lower case.
-  static int Bucket(std::string_view lowerName);
+  // Bucket of a name (the same for the name in any case).
+  static int Bucket(std::string_view name);
   // The first item in the name's chain whose name equals it without regard to case, or nullptr.
   TNamedItem* Find(std::string_view name) const;
 

@@ -128,7 +128,11 @@ void DrawWrappedImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
 void DrawImageDigits(TDirectDrawSurface& surface, TDXImageList& imageList,
                      const std::string& fontName, int x, int y, const std::string& text,
                      bool withMinus, TFontLookup lookup) {
-  TPictureCollectionItem& font = FontOf(imageList, fontName, lookup);
+  DrawImageDigits(surface, FontOf(imageList, fontName, lookup), x, y, text, withMinus);
+}
+
+void DrawImageDigits(TDirectDrawSurface& surface, TPictureCollectionItem& font, int x, int y,
+                     std::string_view text, bool withMinus) {
   const int cw = font.PatternWidth;
   const int ch = font.PatternHeight;
   int k = 1;

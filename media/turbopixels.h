@@ -11,9 +11,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class TDirectDrawSurface;
 class TDXImageList;
+class TPictureCollectionItem;
 
 // Locks the whole surface for PutPixel / DrawLine; false when it cannot be locked.
 bool LockSurface(TDirectDrawSurface& surface);
@@ -46,6 +48,9 @@ void DrawWrappedImageText(TDirectDrawSurface& surface, TDXImageList& imageList,
 void DrawImageDigits(TDirectDrawSurface& surface, TDXImageList& imageList,
                      const std::string& fontName, int x, int y, const std::string& text,
                      bool withMinus = false, TFontLookup lookup = TFontLookup::Find);
+// The same in a font already looked up.
+void DrawImageDigits(TDirectDrawSurface& surface, TPictureCollectionItem& font, int x, int y,
+                     std::string_view text, bool withMinus = false);
 
 // Draws every pattern of every item once at (0, 0), then fills the surface with 0.
 void PreloadImages(TDirectDrawSurface& surface, TDXImageList& imageList);
