@@ -1,5 +1,6 @@
 #include "bowling/led_sign.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "media/errors.h"
@@ -43,19 +44,19 @@ bool CopyLampRows(TPictureCollectionItem& lamp, TDirectDrawSurface& target, cons
   const TRect darkRect = lamp.Surfaces().Patterns[0].Rect;
   const TRect brightRect = lamp.Surfaces().Patterns[1].Rect;
   constexpr int kColumns = kLastColumn - kFirstColumn + 1;
-  const uint16_t* rowOf[kColumns];
-  bool lit[kColumns];
+  uint8_t lit[kColumns];  // 1 lit, 0 dark: picks the row to copy without a branch per lamp
   for (int r = 0; r < kRows; ++r) {
-    for (int c = 0; c < kColumns; ++c) lit[c] = Lit(frame, c, r);
+    const int frameColumns = frame && r < frame->Height() ? std::min(frame->Width(), kColumns) : 0;
+    const uint16_t* frameRow = frameColumns > 0 ? frame->Row(r) : nullptr;
+    for (int c = 0; c < kColumns; ++c) lit[c] = c < frameColumns && frameRow[c] > kLitAbove ? 1 : 0;
     for (int y = 0; y < h; ++y) {
-      const uint16_t* darkRow = dark->Row(darkRect.Top + y) + darkRect.Left;
-      const uint16_t* brightRow = bright->Row(brightRect.Top + y) + brightRect.Left;
-      for (int c = 0; c < kColumns; ++c) rowOf[c] = lit[c] ? brightRow : darkRow;
+      const uint16_t* rows[2] = {dark->Row(darkRect.Top + y) + darkRect.Left,
+                                 bright->Row(brightRect.Top + y) + brightRect.Left};
       uint16_t* out = target.Row(top + kLampPitch * r + y) + left;
       if (w == kLampPitch) {
-        for (int c = 0; c < kColumns; ++c) std::memcpy(out + kLampPitch * c, rowOf[c], kLampPitch * 2);
+        for (int c = 0; c < kColumns; ++c) std::memcpy(out + kLampPitch * c, rows[lit[c]], kLampPitch * 2);
       } else {
-        for (int c = 0; c < kColumns; ++c) std::memcpy(out + kLampPitch * c, rowOf[c], static_cast<size_t>(w) * 2);
+        for (int c = 0; c < kColumns; ++c) std::memcpy(out + kLampPitch * c, rows[lit[c]], static_cast<size_t>(w) * 2);
       }
     }
   }
