@@ -196,7 +196,7 @@ void TBowlingPlay::LedDecision() {
   if (down == 10) kind = match.shot == 0 ? "strike" : "spare";
   if (down == 0) kind = "gutter";
   if (!kind) return;
-  sign_.Load(std::string(kind) + std::to_string(devices_.random.Random(3) + 1));
+  sign_.Load(std::string(kind) + std::to_string(devices_.random.Random(3) + 1), true);
   if (devices_.random.Random(animations) == 0) sign_.Start(devices_.LEDTimer);
 }
 

@@ -71,7 +71,8 @@ void DrawIfPresent(TDXImageList& list, const char* name, TDirectDrawSurface& sur
 
 }  // namespace
 
-void TLedSign::Load(const std::string& name) {
+void TLedSign::Load(const std::string& name, bool inPlay) {
+  devices_.LedList.Items.SurfacesOnFirstDraw = !inPlay;
   try {
     devices_.LedList.Items.ReadFromFile(devices_.paths.Find("leds\\" + name + ".led"));
   } catch (const Exception& error) {

@@ -21,7 +21,9 @@ class TLedSign {
 
   // Loads "leds\" + name + ".led" from the program folder into LedList. A show that cannot be read
   // is reported in a message box and left empty, so it ends at once instead of failing every tick.
-  void Load(const std::string& name);
+  // The frames of an in-play show are built as it loads, so its ticks only draw; those of a
+  // full-screen show as each is first shown.
+  void Load(const std::string& name, bool inPlay = false);
   // From frame 0: stops play's and the shows' timers and starts timer.
   void Start(TDXTimer& timer);
 

@@ -98,6 +98,7 @@ TEST(EndToEnd, TheTitleShowsAtOnceAndPlayFindsEveryPictureBuilt) {
   const std::vector<uint16_t> opening(screen.Bits(), screen.Bits() + screen.Width() * screen.Height());
   EXPECT_GT(PendingItems(form.graphics), form.graphics.Items.Count() / 2) << "play's pictures wait for the match";
   EXPECT_FALSE(form.graphics.Items.Find("logo").SurfacesPending());
+  EXPECT_GT(PendingItems(form.LedList), 0) << "the intro builds each frame as it first shows it";
   host.Advance(100);
   host.Step();
   EXPECT_EQ(form.state.front.ledFrame, 1);
@@ -113,6 +114,9 @@ TEST(EndToEnd, TheTitleShowsAtOnceAndPlayFindsEveryPictureBuilt) {
   EXPECT_EQ(PendingItems(form.graphics), 0) << "no tick of play builds a picture";
   EXPECT_EQ(PendingItems(form.alley), 0);
   EXPECT_EQ(PendingItems(form.bowler), 0);
+  form.sign.Load("strike1", true);
+  EXPECT_GT(form.LedList.Items.Count(), 1);
+  EXPECT_EQ(PendingItems(form.LedList), 0) << "an in-play show's ticks only draw";
 }
 
 TEST(EndToEnd, AWholeTwoPlayerMatchBowledWithTheKeys) {
