@@ -51,17 +51,6 @@ long StatusKb(const char* key) {
   return kb;
 }
 
-// The GL driver's own name for what draws (e.g. a software rasterizer), or "" for a renderer without GL.
-std::string GlRendererName(SDL_Renderer* renderer) {
-  SDL_RendererInfo info{};
-  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return "";
-  using TGetString = const unsigned char* (*)(unsigned);
-  auto getString = reinterpret_cast<TGetString>(SDL_GL_GetProcAddress("glGetString"));
-  constexpr unsigned kGlRenderer = 0x1F01;
-  const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
-  return name ? reinterpret_cast<const char*>(name) : "";
-}
-
 // A frame memcpy, the reference, in microseconds.
 double FrameCopyUs() {
   std::vector<uint16_t> from(640 * 480, 0x1234), to(640 * 480);
@@ -120,7 +109,7 @@ int MeasureOne(const char* driver) {
     const double wall = (WallMs() - wall0) * 1e3 / kFrames;
     const double cpu = (ProcessCpuMs() - cpu0) * 1e3 / kFrames;
     const double copy = FrameCopyUs();
-    const std::string gl = GlRendererName(screen.Renderer());
+    const std::string gl = screen.GlRendererName();
     std::printf("  %-7s%-10s %4dx%-4d  %7.0f us wall (%5.1f x)  %7.0f us processor (%5.1f x)  RssAnon +%6.1f MB  "
                 "RssFile +%6.1f MB%s%s\n",
                 *driver ? "" : "chosen", info.name, outW, outH, wall, wall / copy, cpu, cpu / copy, (StatusKb("RssAnon") - anonBefore) / 1024.0,

@@ -21,15 +21,15 @@ bool PresentsOneToOne(SDL_Window* window) {
   return desktop.w <= TSdlScreen::kWidth && desktop.h <= TSdlScreen::kHeight;
 }
 
-// Whether the renderer is SDL's GL one on a driver that rasterizes on the processor.
-bool GlOnTheProcessor(SDL_Renderer* renderer) {
+// The GL driver's name for what draws (GL_RENDERER), "" for a renderer that is not SDL's GL one.
+std::string GlName(SDL_Renderer* renderer) {
   SDL_RendererInfo info{};
-  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::string_view(info.name).substr(0, 6) != "opengl") return false;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::string_view(info.name).substr(0, 6) != "opengl") return "";
   using TGetString = const unsigned char* (*)(unsigned);
   auto getString = reinterpret_cast<TGetString>(SDL_GL_GetProcAddress("glGetString"));
   constexpr unsigned kGlRenderer = 0x1F01;
   const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
-  return name && DrawsOnTheProcessor(reinterpret_cast<const char*>(name));
+  return name ? reinterpret_cast<const char*>(name) : "";
 }
 
 // SDL's own renderer, with no GL behind the window either.
@@ -58,7 +58,7 @@ TSdlScreen::TSdlScreen(const std::string& title, bool windowed) : fullscreen_(!w
     renderer_ = OwnRenderer(window_);
   }
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
-  if (renderer_ && asked.empty() && GlOnTheProcessor(renderer_)) {
+  if (renderer_ && asked.empty() && DrawsOnTheProcessor(GlName(renderer_))) {
     SDL_DestroyRenderer(renderer_);
     renderer_ = OwnRenderer(window_);
   }
@@ -83,6 +83,8 @@ TSdlScreen::~TSdlScreen() {
   SDL_DestroyRenderer(renderer_);
   SDL_DestroyWindow(window_);
 }
+
+std::string TSdlScreen::GlRendererName() const { return GlName(renderer_); }
 
 void TSdlScreen::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
 

@@ -31,6 +31,8 @@ class TSdlScreen {
 
   SDL_Window* Window() const { return window_; }
   SDL_Renderer* Renderer() const { return renderer_; }
+  // The GL driver's name for what draws (GL_RENDERER), "" when the renderer is not SDL's GL one.
+  std::string GlRendererName() const;
   void SetTitle(const std::string& title);
 
   // Starts a picture: the canvas becomes the target, cleared to color.
