@@ -1,8 +1,11 @@
 #include "media/file_bytes.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <system_error>
 
 #include "media/errors.h"
@@ -15,6 +18,8 @@ struct TFileCloser {
 using TFile = std::unique_ptr<std::FILE, TFileCloser>;
 
 }  // namespace
+
+void TFileBufferFree::operator()(uint8_t* bytes) const { std::free(bytes); }
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {
   const auto fail = [&]() -> EFOpenError { return EFOpenError(Fmt("Cannot open file %s", path.c_str())); };
@@ -46,8 +51,12 @@ TFileBuffer ReadFileBuffer(const std::string& path) {
   if (!file) throw fail();
   const uintmax_t size = std::filesystem::file_size(path, error);
   if (error) throw fail();
+  constexpr size_t kPage = 4096;
+  if (size > SIZE_MAX - kPage) throw fail();
   TFileBuffer buffer;
-  buffer.Data.reset(new uint8_t[size > 0 ? static_cast<size_t>(size) : 1]);
+  const size_t rounded = (static_cast<size_t>(size) + kPage) & ~(kPage - 1);
+  buffer.Data.reset(static_cast<uint8_t*>(std::aligned_alloc(kPage, rounded)));
+  if (!buffer.Data) throw std::bad_alloc();
   buffer.Size = std::fread(buffer.Data.get(), 1, static_cast<size_t>(size), file.get());
   if (std::ferror(file.get())) throw fail();
   return buffer;

@@ -12,7 +12,8 @@ void PutTag(std::vector<uint8_t>& out, const char* tag) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(tag[i]));
 }
 
-void PutChunk(std::vector<uint8_t>& out, const char* id, const std::vector<uint8_t>& body) {
+template <class TBody>
+void PutChunk(std::vector<uint8_t>& out, const char* id, const TBody& body) {
   PutTag(out, id);
   PutU32(out, static_cast<uint32_t>(body.size()));
   out.insert(out.end(), body.begin(), body.end());
@@ -25,7 +26,7 @@ std::vector<uint8_t> CopyBytes(TByteReader& in, uint32_t length) {
 
 }  // namespace
 
-TWave ReadRiffWave(TByteReader payload) {
+TWave ReadRiffWave(TByteReader payload, const std::shared_ptr<const uint8_t[]>& owner) {
   TWave wave;
   if (payload.AtEnd()) return wave;
   uint8_t header[12] = {};
@@ -43,7 +44,13 @@ TWave ReadRiffWave(TByteReader payload) {
     if (std::memcmp(chunk, "fmt ", 4) == 0) {
       wave.Format = CopyBytes(payload, length);
     } else if (std::memcmp(chunk, "data", 4) == 0) {
-      wave.Data = CopyBytes(payload, length);
+      const uint8_t* samples = payload.Bytes(length);
+      // Samples at an odd address could not be played in place as 16-bit words: those are copied.
+      if (owner && reinterpret_cast<uintptr_t>(samples) % 2 == 0) {
+        wave.Data = TWaveBytes(owner, samples, length);
+      } else {
+        wave.Data = std::vector<uint8_t>(samples, samples + length);
+      }
     } else if (payload.Has(length)) {
       payload.Skip(length);
     } else {

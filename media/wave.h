@@ -1,12 +1,15 @@
-// A wave: the format block of a RIFF "fmt " chunk as stored, and the sample data of its "data" chunk.
+// A wave: the format block of a RIFF "fmt " chunk as stored, and the sample data of its "data" chunk
+// (which a wave read from a library file shares with the file's bytes).
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "media/wave_bytes.h"
+
 struct TWave {
   std::vector<uint8_t> Format;  // whole "fmt " body; the first 16 bytes are the PCM fields
-  std::vector<uint8_t> Data;    // samples
+  TWaveBytes Data;              // samples
 
   bool Empty() const { return Data.empty(); }
   // PCM fields of the format block (0 when the block is shorter than 16 bytes).

@@ -8,24 +8,27 @@
 
 namespace {
 
+using TFileBytes = std::shared_ptr<const uint8_t[]>;
+
 // The "Wave" object nested in a sound item: its "WAVE" is the stored RIFF file.
 class TWaveObject : public TStreamObject {
  public:
-  explicit TWaveObject(TWaveCollectionItem& item) : item_(item) {}
+  TWaveObject(TWaveCollectionItem& item, const TFileBytes& file) : item_(item), file_(file) {}
   std::string ClassName() const override { return "TWave"; }
   bool ReadProperty(std::string_view name, TComponentReader& reader) override {
     if (name != "WAVE") return false;
-    item_.SetWave(ReadRiffWave(reader.ReadBinary()));
+    item_.SetWave(ReadRiffWave(reader.ReadBinary(), file_));
     return true;
   }
 
  private:
   TWaveCollectionItem& item_;
+  const TFileBytes& file_;
 };
 
 class TWaveItemObject : public TStreamObject {
  public:
-  explicit TWaveItemObject(TWaveCollectionItem& item) : item_(item), wave_(item) {}
+  TWaveItemObject(TWaveCollectionItem& item, const TFileBytes& file) : item_(item), wave_(item, file) {}
   std::string ClassName() const override { return "TWaveCollectionItem"; }
   TStreamObject* NestedObject(std::string_view part) override {
     return part == "Wave" ? &wave_ : nullptr;
@@ -53,7 +56,7 @@ class TWaveItemObject : public TStreamObject {
 // The library's root object, whose "List" is the collection being loaded.
 class TWaveRootObject : public TStreamObject {
  public:
-  explicit TWaveRootObject(TWaveCollection& list) : list_(list) {}
+  TWaveRootObject(TWaveCollection& list, const TFileBytes& file) : list_(list), file_(file) {}
   std::string ClassName() const override { return "TWaveCollectionComponent"; }
   bool ReadProperty(std::string_view name, TComponentReader& reader) override {
     if (name == "Name") {
@@ -63,7 +66,7 @@ class TWaveRootObject : public TStreamObject {
     } else if (name == "List") {
       std::unique_ptr<TWaveItemObject> current;
       reader.ReadCollection([&]() -> TStreamObject& {
-        current = std::make_unique<TWaveItemObject>(list_.Add());
+        current = std::make_unique<TWaveItemObject>(list_.Add(), file_);
         return *current;
       });
     } else {
@@ -74,6 +77,7 @@ class TWaveRootObject : public TStreamObject {
 
  private:
   TWaveCollection& list_;
+  const TFileBytes& file_;
 };
 
 }  // namespace
@@ -98,17 +102,20 @@ TWaveCollectionItem& TWaveCollection::Add() {
 }
 
 void TWaveCollection::ReadFromFile(const std::string& path) {
-  const TFileBuffer file = ReadFileBuffer(path);
-  ReadFromStream(file.Data.get(), file.Size);
+  TFileBuffer file = ReadFileBuffer(path);
+  const TFileBytes bytes(std::move(file.Data));
+  Load(bytes.get(), file.Size, bytes);
   fileName_ = path;
 }
 
-void TWaveCollection::ReadFromStream(const uint8_t* data, size_t size) {
+void TWaveCollection::ReadFromStream(const uint8_t* data, size_t size) { Load(data, size, nullptr); }
+
+void TWaveCollection::Load(const uint8_t* data, size_t size, const std::shared_ptr<const uint8_t[]>& file) {
   fileName_.clear();
   Clear();
   TComponentReader reader(data, size);
   reader.ReadSignature();
-  TWaveRootObject root(*this);
+  TWaveRootObject root(*this, file);
   reader.ReadRootObject(root);
   AfterLoad();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "media/name_index.h"
@@ -67,8 +68,9 @@ class TWaveCollection : public TNamedCollection<TWaveCollectionItem> {
   // Loads a library file, replacing the content. The file is opened before anything is removed;
   // a missing or unreadable file raises EFOpenError "Cannot open file %s".
   void ReadFromFile(const std::string& path);
-  // Removes every item, then reads a library from memory. On a read error the items read so far
-  // stay and the error propagates.
+  // Removes every item, then reads a library from memory (the waves copy their samples; those
+  // read by ReadFromFile share the file's bytes). On a read error the items read so far stay and
+  // the error propagates.
   void ReadFromStream(const uint8_t* data, size_t size);
   // The file the content was read from whole, as given to ReadFromFile; "" when the content came
   // from memory or its file could not be read to the end.
@@ -79,6 +81,8 @@ class TWaveCollection : public TNamedCollection<TWaveCollectionItem> {
   void FinalizeBuffers();
 
  private:
+  // Reads from data; the waves share file's bytes when it is given (data lies in them).
+  void Load(const uint8_t* data, size_t size, const std::shared_ptr<const uint8_t[]>& file);
   void AfterLoad();
 
   std::string fileName_;

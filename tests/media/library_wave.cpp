@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "media/file_bytes.h"
 #include "media/library_writer.h"
 #include "media/riff_wave.h"
 #include "media/wave_collection.h"
@@ -105,6 +106,41 @@ TEST(LibraryWave, SoundItemsLoadWithTheirSettings) {
   EXPECT_EQ(waves.Items(0).Wave().Data, (std::vector<uint8_t>{1, 2}));
   EXPECT_EQ(waves.Items(0).Wave().Format, kPcmFormat);
   EXPECT_EQ(waves.Items(0).MaxPlayingCount(), 0);  // negative counts are stored as 0
+}
+
+TEST(LibraryWave, WavesReadFromAFileShareItsBytesAndOutliveTheLibrary) {
+  // Names of one to four letters put the samples at both even and odd places in the file.
+  std::vector<TWaveItemData> items(4);
+  for (size_t i = 0; i < items.size(); ++i) {
+    items[i].Name = std::string(i + 1, 'a');
+    items[i].Wave.Format = kPcmFormat;
+    items[i].Wave.Data.assign(64, static_cast<uint8_t>(i + 1));
+  }
+  const std::string path = testing::TempDir() + "library_wave_shared.dxw";
+  WriteFileBytes(path, EncodeWaveLibrary(items));
+  TWave first;
+  int shared = 0;
+  {
+    TWaveCollection waves;
+    waves.ReadFromFile(path);
+    ASSERT_EQ(waves.Count(), 4);
+    for (int i = 0; i < 4; ++i) {
+      const TWaveBytes& data = waves.Items(i).Wave().Data;
+      EXPECT_EQ(data, items[static_cast<size_t>(i)].Wave.Data);
+      // Shared samples lie at even addresses, where the mixer plays them in place.
+      if (data.Shared()) EXPECT_EQ(reinterpret_cast<uintptr_t>(data.data()) % 2, 0u) << i;
+      shared += data.Shared();
+    }
+    EXPECT_GT(shared, 0);
+    EXPECT_LT(shared, 4);
+    first = waves.Items(0).Wave();
+  }
+  // The copy keeps the file's bytes alive; changing another copy gives that one bytes of its own.
+  TWave changed = first;
+  changed.Data[0] = 99;
+  EXPECT_EQ(first.Data, items[0].Wave.Data);
+  EXPECT_EQ(changed.Data[0], 99);
+  EXPECT_FALSE(changed.Data.Shared());
 }
 
 TEST(LibraryWave, EncodedWavesReadBack) {

@@ -105,8 +105,9 @@ TWave FinishBackgroundLoop(Signal signal, double rms, double peak) {
 TWave MonoWave(const Signal& signal) {
   TWave wave;
   wave.Format = PcmFormat(1);
-  wave.Data.reserve(signal.size() * 2);
-  for (float s : signal) PutSample(wave.Data, s);
+  std::vector<uint8_t>& data = wave.Data.Own();
+  data.reserve(signal.size() * 2);
+  for (float s : signal) PutSample(data, s);
   return wave;
 }
 
@@ -114,10 +115,11 @@ TWave StereoWave(const Signal& left, const Signal& right) {
   TWave wave;
   wave.Format = PcmFormat(2);
   const size_t n = std::min(left.size(), right.size());
-  wave.Data.reserve(n * 4);
+  std::vector<uint8_t>& data = wave.Data.Own();
+  data.reserve(n * 4);
   for (size_t i = 0; i < n; ++i) {
-    PutSample(wave.Data, left[i]);
-    PutSample(wave.Data, right[i]);
+    PutSample(data, left[i]);
+    PutSample(data, right[i]);
   }
   return wave;
 }
