@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   }
   const std::string folder = std::string(argv[1]) + "/";
   return startup::TimeStartUp<TMainForm>(
-      "bowling", "Bowling", folder,
+      argv[1], "bowling", "Bowling", folder,
       {folder + "graphics.dxg", folder + "music.dxw", folder + "sound.dxw", folder + "leds/intro.led",
        folder + "bowling.ini", TMenuFonts::kRegularPath, TMenuFonts::kBoldPath});
 }

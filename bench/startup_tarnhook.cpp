@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   }
   const std::string folder = std::string(argv[1]) + "/";
   return startup::TimeStartUp<TMainForm>(
-      "tarnhook", "Pellmark Fishing", folder,
+      argv[1], "tarnhook", "Pellmark Fishing", folder,
       {folder + "sound.dxw", folder + "music.dxw", folder + "tarnhook.ini", folder + "lakes/lakes.ini",
        TMenuFonts::kRegularPath, TMenuFonts::kBoldPath});
 }

@@ -14,7 +14,7 @@ namespace {
 // The menu backdrop the program carries inside itself.
 TPicture Backdrop() {
   TPictureCollection library;
-  library.ReadFromStream(kBowlingFormPictures, kBowlingFormPicturesSize);
+  library.ReadFromLastingBytes(kBowlingFormPictures, kBowlingFormPicturesSize);
   return library.Find("image").Picture();
 }
 

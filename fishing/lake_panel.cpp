@@ -8,7 +8,7 @@
 #include "fishing/main_form.h"
 #include "media/bitmap_file.h"
 
-TLakePanel BuildLakePanel(TForm& form, TPicture defaultMap) {
+TLakePanel BuildLakePanel(TForm& form, std::function<TPicture()> defaultMap) {
   auto& tarnhook = form.Add<TGroupBox>("tarnhook");
   tarnhook.Caption = "Tarnhook ";
   tarnhook.SetBounds(48, 96, 537, 265);

@@ -2,6 +2,8 @@
 // Lake".
 #pragma once
 
+#include <functional>
+
 #include "forms/controls.h"
 #include "media/picture.h"
 
@@ -15,4 +17,4 @@ struct TLakePanel {
 
 // Creates the panel (hidden) on the form with its start-up text and the default map; no handler
 // is set.
-TLakePanel BuildLakePanel(TForm& form, TPicture defaultMap);
+TLakePanel BuildLakePanel(TForm& form, std::function<TPicture()> defaultMap);

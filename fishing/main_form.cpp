@@ -1,17 +1,27 @@
 #include "fishing/main_form.h"
 
+#include <functional>
+#include <memory>
+
 #include "fishing/form_pictures.h"
 #include "fishing/lake_catalogue.h"
 #include "media/picture_collection.h"
 
-// The pictures the form carries inside the program: "title", "menu", "map" and "portrait".
+// The pictures the form carries inside the program: "title", "menu", "map" and "portrait". The
+// title is made at once; the others when their screen first shows them.
 class TFormPictures {
  public:
-  TFormPictures() { library_.ReadFromStream(kFormPictures, kFormPicturesSize); }
-  TPicture Take(const char* name) { return library_.Find(name).Picture(); }
+  TFormPictures() : library_(std::make_shared<TPictureCollection>()) {
+    library_->ReadFromLastingBytes(kFormPictures, kFormPicturesSize);
+  }
+  TPicture Take(const char* name) { return library_->Find(name).Picture(); }
+  // The library stays while a picture still waits to be made.
+  std::function<TPicture()> Later(const char* name) {
+    return [library = library_, name] { return library->Find(name).Picture(); };
+  }
 
  private:
-  TPictureCollection library_;
+  std::shared_ptr<TPictureCollection> library_;
 };
 
 namespace {
@@ -32,7 +42,8 @@ void StopSound(TDXWaveList& library, const char* name) {
   if (library.Items.IndexOf(name) >= 0) library.Items.Find(name).Stop();
 }
 
-TImage& AddPicture(TForm& form, const char* name, TPicture picture, int width, int height) {
+template <class TPictureOrMaker>
+TImage& AddPicture(TForm& form, const char* name, TPictureOrMaker picture, int width, int height) {
   auto& image = form.Add<TImage>(name);
   image.SetBounds(0, 0, width, height);
   image.SetPicture(std::move(picture));
@@ -88,15 +99,15 @@ TMainForm::TMainForm(THost& host, const std::string& programFolder)
 
 TMainForm::TMainForm(THost& host, const std::string& programFolder, TFormPictures&& pictures)
     : TForm(host, "MainForm"),
-      image(AddPicture(*this, "image", pictures.Take("menu"), 641, 480)),
+      image(AddPicture(*this, "image", pictures.Later("menu"), 641, 480)),
       player(AddHotButton(*this, "player", 48, 29, 70, 49, "Player selection and upgrade options.")),
       option(AddHotButton(*this, "option", 134, 29, 73, 49, "Set audio video and controller options.")),
       go(AddHotButton(*this, "go", 223, 29, 89, 49, "Fish for fun or compete.")),
       quit(AddHotButton(*this, "quit", 507, 29, 73, 49, "Exit to desktop.")),
       status(AddStatus(*this)),
-      playerPanel(BuildPlayerPanel(*this, pictures.Take("portrait"))),
+      playerPanel(BuildPlayerPanel(*this, pictures.Later("portrait"))),
       optionsPanel(BuildOptionsPanel(*this)),
-      lakePanel(BuildLakePanel(*this, pictures.Take("map"))),
+      lakePanel(BuildLakePanel(*this, pictures.Later("map"))),
       quitbox(AddBox(*this, "quitbox", "Quit Game?", 184, 152, 265, 129)),
       quitText(AddLabel(*this, quitbox, "quittext", "Exit to system desktop?", 12, 38, 241, 20)),
       noquit(AddButton(*this, quitbox, "noquit", "Cancel", 24, 84, 97, 27)),

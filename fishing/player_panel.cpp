@@ -8,7 +8,7 @@
 #include "fishing/main_form.h"
 #include "fishing/save_game.h"
 
-TPlayerPanel BuildPlayerPanel(TForm& form, TPicture portrait) {
+TPlayerPanel BuildPlayerPanel(TForm& form, std::function<TPicture()> portrait) {
   auto& players = form.Add<TGroupBox>("players");
   players.Caption = "Player ";
   players.SetBounds(48, 96, 537, 265);

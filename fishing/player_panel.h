@@ -2,6 +2,8 @@
 // with its three level bars and upgrade buttons.
 #pragma once
 
+#include <functional>
+
 #include "forms/controls.h"
 #include "media/picture.h"
 
@@ -24,4 +26,4 @@ struct TPlayerPanel {
 
 // Creates the panel (hidden) on the form with the start-up name, figure, gear and captions; no
 // handler is set.
-TPlayerPanel BuildPlayerPanel(TForm& form, TPicture portrait);
+TPlayerPanel BuildPlayerPanel(TForm& form, std::function<TPicture()> portrait);

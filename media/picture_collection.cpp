@@ -199,6 +199,11 @@ void TPictureCollection::ReadFromStream(const uint8_t* data, size_t size) {
   Load(data, size, nullptr);
 }
 
+void TPictureCollection::ReadFromLastingBytes(const uint8_t* data, size_t size) {
+  // Pointing at the bytes without owning them: nothing frees what lasts as long as the program.
+  Load(data, size, TSharedBytes(TSharedBytes(), data));
+}
+
 void TPictureCollection::Load(const uint8_t* data, size_t size, const TSharedBytes& file) {
   Clear();
   TComponentReader reader(data, size);

@@ -127,6 +127,9 @@ class TPictureCollection : public TNamedCollection<TPictureCollectionItem> {
   // Removes every item, then reads a library from memory (pictures copy what they need). On a read
   // error the items read so far stay and the error propagates.
   void ReadFromStream(const uint8_t* data, size_t size);
+  // The same for a library that stays in memory as long as the program runs (one compiled into
+  // it): pictures point into it instead of copying.
+  void ReadFromLastingBytes(const uint8_t* data, size_t size);
 
   // Builds every item's surfaces, or marks them pending (SurfacesOnFirstDraw), while the device is
   // initialised; frees them when it is finalised.

@@ -58,6 +58,7 @@ TSdlHost::TSdlHost(const std::string& title, bool windowed) : title_(title), aud
   }
   try {
     screen_ = std::make_unique<TSdlScreen>(title, windowed);
+    screenUp_ = std::chrono::steady_clock::now();
   } catch (...) {
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
     throw;

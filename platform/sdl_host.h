@@ -64,6 +64,9 @@ class TSdlHost : public THost {
   void EndAfterFrames(int frames) { endAfterFrames_ = frames; }
   // When the first frame was presented (the clock's epoch before then).
   std::chrono::steady_clock::time_point FirstFrameTime() const { return firstFrame_; }
+  // When SDL's video, the window and its renderer were up: the window system's part of the start
+  // ends there.
+  std::chrono::steady_clock::time_point ScreenUpTime() const { return screenUp_; }
 
   // THost
   void SetDisplaySurface(const TDirectDrawSurface* primary) override { display_ = primary; }
@@ -110,6 +113,7 @@ class TSdlHost : public THost {
   TMenuFonts fonts_;
   int endAfterFrames_ = 0;
   std::chrono::steady_clock::time_point firstFrame_{};
+  std::chrono::steady_clock::time_point screenUp_{};
   std::unique_ptr<TImGuiFormView> view_;
   std::unique_ptr<TFormDispatcher> dispatcher_;
   std::vector<TAction> actions_;

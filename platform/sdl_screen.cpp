@@ -74,6 +74,11 @@ TSdlScreen::TSdlScreen(const std::string& title, bool windowed) : fullscreen_(!w
     throw EPlatformError(SdlError("The screen texture cannot be made"));
   }
   SDL_SetTextureScaleMode(canvas_, SDL_ScaleModeNearest);
+  // The window shows black from the start, not whatever lay there, until the first picture is
+  // ready; this first present is also where SDL sets up the window's own pixels.
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderPresent(renderer_);
 }
 
 TSdlScreen::~TSdlScreen() {

@@ -212,6 +212,26 @@ TEST_F(FormTreeTest, ImagePlacesItsPictureByStretchAndCenter) {
   EXPECT_EQ(image.PictureRect(), Bounds(50, 60, 40, 20));
   image.Stretch = true;
   EXPECT_EQ(image.PictureRect(), Bounds(10, 10, 120, 120));
+
+  // A picture made when first needed: once, when asked for; a picture set meanwhile replaces it.
+  int made = 0;
+  image.SetPicture([&] {
+    ++made;
+    return portrait;
+  });
+  image.Stretch = false;
+  image.Center = false;
+  EXPECT_EQ(made, 0);
+  EXPECT_EQ(image.PictureRect(), Bounds(10, 10, 40, 20));
+  EXPECT_EQ(image.Picture().Width, 40);
+  EXPECT_EQ(made, 1);
+  image.SetPicture([&] {
+    ++made;
+    return portrait;
+  });
+  image.SetPicture(TPicture{});
+  EXPECT_TRUE(image.Picture().Empty());
+  EXPECT_EQ(made, 1);
 }
 
 TEST_F(FormTreeTest, HotButtonsPointWithAHandAndCloseIsARequest) {
