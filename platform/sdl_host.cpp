@@ -191,6 +191,10 @@ void TSdlHost::RenderScreen(bool vsync) {
 }
 
 void TSdlHost::BuildUi(TForm* form, bool menus) {
+  // A first frame that shows neither menus nor a box has nothing for ImGui to draw: it goes on
+  // screen without it, and the menu fonts are built with the next frame, before any menu shows.
+  // Input waits for that frame too.
+  if (presentCount_ == 0 && !menus && modals_.empty()) return;
   ImGui::SetCurrentContext(imgui_);
   ImGuiIO& io = ImGui::GetIO();
   const uint32_t now = SDL_GetTicks();
