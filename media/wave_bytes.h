@@ -13,7 +13,8 @@
 class TWaveBytes {
  public:
   TWaveBytes() = default;
-  TWaveBytes(std::vector<uint8_t> bytes) : own_(std::move(bytes)) {}  // NOLINT: a wave's bytes are given as a vector
+  // Implicit, so that a vector of bytes can be given wherever a wave's bytes are.
+  TWaveBytes(std::vector<uint8_t> bytes) : own_(std::move(bytes)) {}
   TWaveBytes(std::initializer_list<uint8_t> bytes) : own_(bytes) {}
   // size bytes at data, which lie in the bytes owner keeps alive.
   TWaveBytes(std::shared_ptr<const uint8_t[]> owner, const uint8_t* data, size_t size)
@@ -34,7 +35,10 @@ class TWaveBytes {
   void push_back(uint8_t value) { Own().push_back(value); }
   uint8_t& operator[](size_t i) { return Own()[i]; }
   uint8_t* begin() { return Own().data(); }
-  uint8_t* end() { return Own().data() + own_.size(); }
+  uint8_t* end() {
+    std::vector<uint8_t>& own = Own();
+    return own.data() + own.size();
+  }
 
   // Whether the bytes are shared with a file rather than the wave's own.
   bool Shared() const { return owner_ != nullptr; }

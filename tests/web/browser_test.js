@@ -46,7 +46,7 @@ async function openGame(browser, base, program, errors) {
   const page = await browser.newPage();
   await page.setViewport({ width: 640, height: 480 });
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
-  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('pageerror', (error) => errors.push(error.stack || error.message));
   await page.bringToFront();
   await page.goto(`${base}/${program}/`);
   await page.waitForFunction(() => document.getElementById('status').textContent === '', { timeout: 60000 });
