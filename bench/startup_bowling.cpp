@@ -15,5 +15,5 @@ int main(int argc, char** argv) {
   return startup::TimeStartUp<TMainForm>(
       argv[1], "bowling", "Bowling", folder,
       {folder + "graphics.dxg", folder + "music.dxw", folder + "sound.dxw", folder + "leds/intro.led",
-       folder + "bowling.ini", TMenuFonts::kRegularPath, TMenuFonts::kBoldPath});
+       folder + "bowling.ini", TMenuFonts::kRegularPath});
 }

@@ -15,5 +15,5 @@ int main(int argc, char** argv) {
   return startup::TimeStartUp<TMainForm>(
       argv[1], "tarnhook", "Pellmark Fishing", folder,
       {folder + "sound.dxw", folder + "music.dxw", folder + "tarnhook.ini", folder + "lakes/lakes.ini",
-       TMenuFonts::kRegularPath, TMenuFonts::kBoldPath});
+       TMenuFonts::kRegularPath});
 }

@@ -13,7 +13,7 @@
 // libraries into memory) is printed apart from the median of the later ones.
 //
 // The game's part is printed in its three steps as well: the rest of the host (ImGui, the menu
-// fonts, the cursors), the form's constructor (controls and the pictures the program carries), and
+// font), the form's constructor (controls and the pictures the program carries), and
 // the run from FormCreate to the first presented frame (libraries, options, the drawing and sound
 // devices, the first frame). The target: the game's part at most 3 x the read.
 #pragma once
@@ -199,7 +199,7 @@ int TimeStartUp(const std::string& folderArgument, const char* game, const char*
               Median(windows), own);
   std::printf("  SDL alone in a process of its own (video, the same window and renderer, one frame): %.1f ms\n",
               Median(alone));
-  std::printf("  the game's steps: the rest of the host %.1f ms (ImGui, menu fonts, cursors), the form %.1f ms, "
+  std::printf("  the game's steps: the rest of the host %.1f ms (ImGui, the menu font), the form %.1f ms, "
               "FormCreate to the first frame %.1f ms\n",
               Median(hosts), Median(forms), Median(runs));
   std::printf("  plain read of the title screen's %zu files, %.1f MB, into fresh memory: %.2f ms; target for the "

@@ -3,9 +3,9 @@
 #include <imgui.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "forms/control.h"
+#include "media/errors.h"
 
 namespace {
 
@@ -18,15 +18,12 @@ const ImWchar kRanges[] = {0x0020, 0x00FF, 0x0152, 0x0153, 0x0160, 0x0161, 0x017
 constexpr int kHeights[] = {TMenuFonts::kDefaultHeight, 11, 12, 14, 16, 18, 21, 24, 28, 32};
 
 // The whole file, or nothing when it cannot be read.
-std::vector<unsigned char> ReadWholeFile(const char* path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return {};
-  const std::streamoff size = in.tellg();
-  if (size <= 0) return {};
-  std::vector<unsigned char> bytes(static_cast<size_t>(size));
-  in.seekg(0);
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return {};
-  return bytes;
+TFileBuffer ReadWholeFile(const char* path) {
+  try {
+    return ReadFileBuffer(path);
+  } catch (const Exception&) {
+    return {};
+  }
 }
 
 }  // namespace
@@ -35,21 +32,22 @@ void TMenuFonts::Load(ImFontAtlas& atlas) {
   atlas_ = &atlas;
   fonts_.clear();
   regular_ = ReadWholeFile(kRegularPath);
-  bold_ = regular_.empty() ? std::vector<unsigned char>() : ReadWholeFile(kBoldPath);
-  if (!regular_.empty() && Add(kDefaultHeight, false)) return;
-  regular_.clear();
-  bold_.clear();
+  bold_ = TFileBuffer();
+  boldRead_ = regular_.Size == 0;  // without the regular face the bold one is not used either
+  if (regular_.Size > 0 && Add(kDefaultHeight, false)) return;
+  regular_ = TFileBuffer();
+  boldRead_ = true;
   fonts_.push_back(TEntry{kDefaultHeight, false, atlas.AddFontDefault()});
 }
 
 ImFont* TMenuFonts::Add(int height, bool bold) {
-  std::vector<unsigned char>& data = bold ? bold_ : regular_;
+  TFileBuffer& data = bold ? bold_ : regular_;
   ImFontConfig config;
   config.OversampleH = 2;
   config.OversampleV = 1;
   // The bytes stay ours, read once for every size, and let the atlas be built again.
   config.FontDataOwnedByAtlas = false;
-  ImFont* font = atlas_->AddFontFromMemoryTTF(data.data(), static_cast<int>(data.size()), static_cast<float>(height),
+  ImFont* font = atlas_->AddFontFromMemoryTTF(data.Data.get(), static_cast<int>(data.Size), static_cast<float>(height),
                                               &config, kRanges);
   if (font) fonts_.push_back(TEntry{height, bold, font});
   return font;
@@ -57,18 +55,22 @@ ImFont* TMenuFonts::Add(int height, bool bold) {
 
 TMenuFonts::TEntry TMenuFonts::Slot(int height, bool bold) const {
   if (height <= 0) height = kDefaultHeight;
-  if (regular_.empty()) return TEntry{kDefaultHeight, false, nullptr};
+  if (regular_.Size == 0) return TEntry{kDefaultHeight, false, nullptr};
   int best = kHeights[0];
   for (int h : kHeights) {
     if (std::abs(h - height) < std::abs(best - height)) best = h;
   }
-  return TEntry{best, bold && !bold_.empty(), nullptr};
+  if (bold && !boldRead_) {
+    bold_ = ReadWholeFile(kBoldPath);
+    boldRead_ = true;
+  }
+  return TEntry{best, bold && bold_.Size > 0, nullptr};
 }
 
 void TMenuFonts::Want(const TControl& control, bool showingOnly, bool& added) {
   if (showingOnly && !control.Visible) return;
   const TEntry slot = Slot(control.Font.Height, control.Font.Bold);
-  bool loaded = regular_.empty();
+  bool loaded = regular_.Size == 0;
   for (const TEntry& e : fonts_) loaded = loaded || (e.Height == slot.Height && e.Bold == slot.Bold);
   if (!loaded && Add(slot.Height, slot.Bold)) added = true;
   for (const TControl* child : control.Children()) Want(*child, showingOnly, added);

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include "media/file_bytes.h"
+
 struct ImFont;
 struct ImFontAtlas;
 class TControl;
@@ -25,8 +27,9 @@ class TMenuFonts {
   TMenuFonts(const TMenuFonts&) = delete;
   TMenuFonts& operator=(const TMenuFonts&) = delete;
 
-  // Reads the font files and adds the default height to the atlas as its first, default font
-  // (ImGui's own font stands in when the regular file is missing).
+  // Reads the regular font file and adds the default height to the atlas as its first, default
+  // font (ImGui's own font stands in when the regular file is missing); the bold file is read when
+  // a control first asks for bold.
   void Load(ImFontAtlas& atlas);
   // Adds the sizes the controls under root ask for (only those showing, when showingOnly); true
   // when the atlas must be built again.
@@ -47,7 +50,9 @@ class TMenuFonts {
   void Want(const TControl& control, bool showingOnly, bool& added);
 
   ImFontAtlas* atlas_ = nullptr;
-  std::vector<unsigned char> regular_;
-  std::vector<unsigned char> bold_;
+  TFileBuffer regular_;
+  // The bold face is read when a control first asks for it.
+  mutable TFileBuffer bold_;
+  mutable bool boldRead_ = false;
   std::vector<TEntry> fonts_;  // loaded
 };

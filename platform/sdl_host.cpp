@@ -88,9 +88,6 @@ TSdlHost::TSdlHost(const std::string& title, bool windowed) : title_(title), aud
   fonts_.Load(*io.Fonts);
   TImGuiFormView::ApplyStyle();
   ImGui_ImplSDLRenderer_Init(screen_->Renderer());
-  arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-  hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
-  ibeam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
   lastPresent_ = lastUiFrame_ = SDL_GetTicks();
   pacer_.Stirred(lastPresent_);
   pacer_.Presented(lastPresent_);

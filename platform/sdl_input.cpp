@@ -133,6 +133,14 @@ void TSdlHost::HandleEvent(const SDL_Event& event) {
 }
 
 void TSdlHost::UpdateCursor() {
+  // The pointer's shapes are made once the first frame is on screen; until then the desktop's own
+  // pointer shows.
+  if (presentCount_ == 0) return;
+  if (!arrow_) {
+    arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    ibeam_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_IBEAM);
+  }
   TCursorShape shape = screenCursor_;
   bool textField = false;
   if (shape == TCursorShape::Default && dispatcher_ && modals_.empty()) {
