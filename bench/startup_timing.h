@@ -77,16 +77,14 @@ inline double ReadFiles(const std::vector<std::string>& paths, size_t& bytes) {
   return ms;
 }
 
-// SDL alone: video, the window the games open with the renderer they choose (the games' own screen),
-// one frame.
+// SDL alone: video, the window the games open with the renderer they choose (the games' own screen,
+// which presents its first, black frame as it opens).
 inline double WindowSystemStart() {
   const auto start = TClock::now();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) return 0;
   double ms = 0;
   try {
-    TSdlScreen screen("start", false);
-    SDL_RenderClear(screen.Renderer());
-    SDL_RenderPresent(screen.Renderer());
+    const TSdlScreen screen("start", false);
     ms = Ms(start, TClock::now());
   } catch (const EPlatformError&) {
     ms = Ms(start, TClock::now());

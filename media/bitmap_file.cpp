@@ -17,9 +17,8 @@ TDib ReadBitmap(TByteReader file, const TSharedBytes& owner) {
 }
 
 TPicture ReadBitmapFile(const std::string& path) {
-  TFileBuffer file = ReadFileBuffer(path);
-  const TSharedBytes bytes(std::move(file.Data));
-  return ReadBitmap(TByteReader(bytes.get(), file.Size), bytes).Decode();
+  const TSharedFile file = ReadSharedFile(path);
+  return ReadBitmap(TByteReader(file.Bytes.get(), file.Size), file.Bytes).Decode();
 }
 
 TDib ReadPictureData(TByteReader payload, const TSharedBytes& owner) {

@@ -14,10 +14,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "media/file_bytes.h"
 #include "media/picture.h"
 
-// Bytes shared by the pictures that point into them.
-using TSharedBytes = std::shared_ptr<const uint8_t[]>;
 
 // One channel of a bit-field pixel: its position and width within the pixel.
 struct TDibChannel {

@@ -62,6 +62,11 @@ TFileBuffer ReadFileBuffer(const std::string& path) {
   return buffer;
 }
 
+TSharedFile ReadSharedFile(const std::string& path) {
+  TFileBuffer file = ReadFileBuffer(path);
+  return TSharedFile{TSharedBytes(std::move(file.Data)), file.Size};
+}
+
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   const auto fail = [&]() -> EStreamError {
     return EStreamError(Fmt("Cannot create file %s", path.c_str()));

@@ -190,9 +190,8 @@ TPictureCollectionItem& TPictureCollection::Add() {
 }
 
 void TPictureCollection::ReadFromFile(const std::string& path) {
-  TFileBuffer file = ReadFileBuffer(path);
-  const TSharedBytes bytes(std::move(file.Data));
-  Load(bytes.get(), file.Size, bytes);
+  const TSharedFile file = ReadSharedFile(path);
+  Load(file.Bytes.get(), file.Size, file.Bytes);
 }
 
 void TPictureCollection::ReadFromStream(const uint8_t* data, size_t size) {

@@ -26,7 +26,7 @@ std::vector<uint8_t> CopyBytes(TByteReader& in, uint32_t length) {
 
 }  // namespace
 
-TWave ReadRiffWave(TByteReader payload, const std::shared_ptr<const uint8_t[]>& owner) {
+TWave ReadRiffWave(TByteReader payload, const TSharedBytes& owner) {
   TWave wave;
   if (payload.AtEnd()) return wave;
   uint8_t header[12] = {};

@@ -12,16 +12,16 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "media/byte_reader.h"
+#include "media/file_bytes.h"
 #include "media/wave.h"
 
 // Decodes a RIFF wave. An empty payload gives an empty wave; a payload without the "RIFF"/"WAVE"
 // header raises EWaveStreamError "Wave is invalid". With an owner, which keeps the payload's bytes
 // alive, the samples share those bytes instead of being copied (unless they lie at an odd address).
-TWave ReadRiffWave(TByteReader payload, const std::shared_ptr<const uint8_t[]>& owner = nullptr);
+TWave ReadRiffWave(TByteReader payload, const TSharedBytes& owner = nullptr);
 // Encodes a wave as a RIFF file with a "fmt " chunk (when the format block is not empty) and a
 // "data" chunk.
 std::vector<uint8_t> EncodeRiffWave(const TWave& wave);

@@ -3,10 +3,9 @@
 #include <algorithm>
 
 std::vector<uint8_t>& TWaveBytes::Own() {
-  if (owner_) {
-    own_.assign(shared_, shared_ + sharedSize_);
-    owner_.reset();
-    shared_ = nullptr;
+  if (shared_) {
+    own_.assign(shared_.get(), shared_.get() + sharedSize_);
+    shared_.reset();
     sharedSize_ = 0;
   }
   return own_;

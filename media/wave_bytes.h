@@ -7,8 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <memory>
 #include <vector>
+
+#include "media/file_bytes.h"
 
 class TWaveBytes {
  public:
@@ -17,11 +18,10 @@ class TWaveBytes {
   TWaveBytes(std::vector<uint8_t> bytes) : own_(std::move(bytes)) {}
   TWaveBytes(std::initializer_list<uint8_t> bytes) : own_(bytes) {}
   // size bytes at data, which lie in the bytes owner keeps alive.
-  TWaveBytes(std::shared_ptr<const uint8_t[]> owner, const uint8_t* data, size_t size)
-      : owner_(std::move(owner)), shared_(data), sharedSize_(size) {}
+  TWaveBytes(const TSharedBytes& owner, const uint8_t* data, size_t size) : shared_(owner, data), sharedSize_(size) {}
 
-  const uint8_t* data() const { return owner_ ? shared_ : own_.data(); }
-  size_t size() const { return owner_ ? sharedSize_ : own_.size(); }
+  const uint8_t* data() const { return shared_ ? shared_.get() : own_.data(); }
+  size_t size() const { return shared_ ? sharedSize_ : own_.size(); }
   bool empty() const { return size() == 0; }
   const uint8_t* begin() const { return data(); }
   const uint8_t* end() const { return data() + size(); }
@@ -41,14 +41,13 @@ class TWaveBytes {
   }
 
   // Whether the bytes are shared with a file rather than the wave's own.
-  bool Shared() const { return owner_ != nullptr; }
+  bool Shared() const { return shared_ != nullptr; }
 
   friend bool operator==(const TWaveBytes& a, const TWaveBytes& b);
   friend bool operator==(const TWaveBytes& a, const std::vector<uint8_t>& b);
 
  private:
   std::vector<uint8_t> own_;
-  std::shared_ptr<const uint8_t[]> owner_;
-  const uint8_t* shared_ = nullptr;
+  TSharedBytes shared_;  // points at the shared bytes and keeps their owner alive
   size_t sharedSize_ = 0;
 };

@@ -8,12 +8,10 @@
 
 namespace {
 
-using TFileBytes = std::shared_ptr<const uint8_t[]>;
-
 // The "Wave" object nested in a sound item: its "WAVE" is the stored RIFF file.
 class TWaveObject : public TStreamObject {
  public:
-  TWaveObject(TWaveCollectionItem& item, const TFileBytes& file) : item_(item), file_(file) {}
+  TWaveObject(TWaveCollectionItem& item, const TSharedBytes& file) : item_(item), file_(file) {}
   std::string ClassName() const override { return "TWave"; }
   bool ReadProperty(std::string_view name, TComponentReader& reader) override {
     if (name != "WAVE") return false;
@@ -23,12 +21,12 @@ class TWaveObject : public TStreamObject {
 
  private:
   TWaveCollectionItem& item_;
-  const TFileBytes& file_;
+  const TSharedBytes& file_;
 };
 
 class TWaveItemObject : public TStreamObject {
  public:
-  TWaveItemObject(TWaveCollectionItem& item, const TFileBytes& file) : item_(item), wave_(item, file) {}
+  TWaveItemObject(TWaveCollectionItem& item, const TSharedBytes& file) : item_(item), wave_(item, file) {}
   std::string ClassName() const override { return "TWaveCollectionItem"; }
   TStreamObject* NestedObject(std::string_view part) override {
     return part == "Wave" ? &wave_ : nullptr;
@@ -56,7 +54,7 @@ class TWaveItemObject : public TStreamObject {
 // The library's root object, whose "List" is the collection being loaded.
 class TWaveRootObject : public TStreamObject {
  public:
-  TWaveRootObject(TWaveCollection& list, const TFileBytes& file) : list_(list), file_(file) {}
+  TWaveRootObject(TWaveCollection& list, const TSharedBytes& file) : list_(list), file_(file) {}
   std::string ClassName() const override { return "TWaveCollectionComponent"; }
   bool ReadProperty(std::string_view name, TComponentReader& reader) override {
     if (name == "Name") {
@@ -77,7 +75,7 @@ class TWaveRootObject : public TStreamObject {
 
  private:
   TWaveCollection& list_;
-  const TFileBytes& file_;
+  const TSharedBytes& file_;
 };
 
 }  // namespace
@@ -102,15 +100,14 @@ TWaveCollectionItem& TWaveCollection::Add() {
 }
 
 void TWaveCollection::ReadFromFile(const std::string& path) {
-  TFileBuffer file = ReadFileBuffer(path);
-  const TFileBytes bytes(std::move(file.Data));
-  Load(bytes.get(), file.Size, bytes);
+  const TSharedFile file = ReadSharedFile(path);
+  Load(file.Bytes.get(), file.Size, file.Bytes);
   fileName_ = path;
 }
 
 void TWaveCollection::ReadFromStream(const uint8_t* data, size_t size) { Load(data, size, nullptr); }
 
-void TWaveCollection::Load(const uint8_t* data, size_t size, const std::shared_ptr<const uint8_t[]>& file) {
+void TWaveCollection::Load(const uint8_t* data, size_t size, const TSharedBytes& file) {
   fileName_.clear();
   Clear();
   TComponentReader reader(data, size);

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
+#include "media/file_bytes.h"
 #include "media/name_index.h"
 #include "media/sound_buffers.h"
 #include "media/wave.h"
@@ -82,7 +82,7 @@ class TWaveCollection : public TNamedCollection<TWaveCollectionItem> {
 
  private:
   // Reads from data; the waves share file's bytes when it is given (data lies in them).
-  void Load(const uint8_t* data, size_t size, const std::shared_ptr<const uint8_t[]>& file);
+  void Load(const uint8_t* data, size_t size, const TSharedBytes& file);
   void AfterLoad();
 
   std::string fileName_;

@@ -1,6 +1,7 @@
 // The browser build's C++ library (emscripten 3.1's libc++ 14) lacks C++20's make_shared for arrays
-// and make_unique_for_overwrite, which the desktop's library has. This header is put in front of every file of the browser build
-// (and only there), so the shared code stays written for the standard.
+// and make_unique_for_overwrite, which the desktop's library has. This header is put in front of
+// every file of the browser build (and only there), so the shared code stays written for the
+// standard.
 #pragma once
 
 #include <cstddef>
