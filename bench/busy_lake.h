@@ -1,5 +1,6 @@
 // The busy fishing scene the benchmarks share: a trip on Loon_Lake with 30 fish and 3 monsters on
-// screen, every wake slot alive and the boat driving, put back as it was by Reset().
+// screen, every wake slot alive and the boat driving, put back as it was by Reset(), a few pixels
+// further along a route that drives back and forth: the view scrolls every tick, as in play.
 #pragma once
 
 #include <memory>
@@ -66,9 +67,10 @@ struct TBusyLake {
   TFishingDevices devices{app, draw, objects, tiles, sounds, background, sound, timer, castTimer, random, paths};
   TBenchTripHost tripHost;
   std::unique_ptr<LakeTrip> trip = std::make_unique<LakeTrip>();
-  TTripContext ctx{*trip, devices, tripHost, {}, {}, {}, {}};
+  TTripContext ctx{*trip, devices, tripHost, {}, {}, {}, {}, {}};
   float startX = 0;
   float startY = 0;
+  int step = 0;
 
   explicit TBusyLake(const std::string& folder) : paths(folder) {
     const TIniFile ini(paths.Find("lakes\\Loon_Lake.ini"));
@@ -94,34 +96,37 @@ struct TBusyLake {
     ctx.text.reserve(64);
   }
 
-  // Puts the scene back as it was: boat driving, 30 fish and 3 monsters on screen, full wake.
+  // Puts the scene back as it was (boat driving, 30 fish and 3 monsters on screen, full wake), the
+  // next step along the route: 4 pixels right and 2 up a tick for 64 ticks, then back.
   void Reset() {
     LakeTrip& t = *trip;
-    t.boatX = startX;
-    t.boatY = startY;
+    const int leg = step++ % 128;
+    const int along = leg < 64 ? leg : 128 - leg;
+    t.boatX = startX + 4.0f * along;
+    t.boatY = startY - 2.0f * along;
     t.boatSpeed = 4;
     t.heading = 10;
-    t.scrollX = Round(startX) - 320;
-    t.scrollY = Round(startY) - 190;
+    t.scrollX = Round(t.boatX) - 320;
+    t.scrollY = Round(t.boatY) - 190;
     for (int i = 0; i <= t.lastFish; ++i) {
       FishRecord& fish = t.fish[i];
-      fish.x = fish.homeX = startX - 280 + (i % 10) * 60;
-      fish.y = fish.homeY = startY - 150 + (i / 10) * 110;
+      fish.x = fish.homeX = t.boatX - 280 + (i % 10) * 60;
+      fish.y = fish.homeY = t.boatY - 150 + (i / 10) * 110;
       fish.gone = false;
       fish.mode = i % 2;
       fish.swimSpeed = 1;
     }
     for (int i = 0; i <= t.lastMonster; ++i) {
       FishRecord& monster = t.monsters[i];
-      monster.x = monster.homeX = startX - 200 + i * 200;
-      monster.y = monster.homeY = startY + 120;
+      monster.x = monster.homeX = t.boatX - 200 + i * 200;
+      monster.y = monster.homeY = t.boatY + 120;
       monster.gone = false;
       monster.swimSpeed = 1;
     }
     for (int i = 0; i < kWakeSlots; ++i) {
       WakeParticle& particle = t.wake[i];
-      particle.x = startX - 60 + (i % 16) * 8;
-      particle.y = startY - 30 + (i / 16) * 8;
+      particle.x = t.boatX - 60 + (i % 16) * 8;
+      particle.y = t.boatY - 30 + (i / 16) * 8;
       particle.dir = static_cast<uint8_t>(i * 2);
       particle.life = 32;
     }

@@ -9,7 +9,7 @@
 #include "media/dx_timer.h"
 
 TFishingPlay::TFishingPlay(LakeTrip& trip, TFishingDevices& devices, TTripHost& host)
-    : ctx_{trip, devices, host, {}, {}, {}, {}} {
+    : ctx_{trip, devices, host, {}, {}, {}, {}, {}} {
   // Room for the longest text drawn each tick, so formatting it never allocates.
   ctx_.text.reserve(64);
 }

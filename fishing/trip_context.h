@@ -7,6 +7,7 @@
 
 #include "fishing/fishing_devices.h"
 #include "fishing/lake_trip.h"
+#include "fishing/tile_layer.h"
 #include "fishing/trip_host.h"
 
 class TPictureCollectionItem;
@@ -64,4 +65,6 @@ struct TTripContext {
   std::string text;
   // Scratch for the tiles drawn each tick, one per item of the tile library; kept like text.
   std::vector<TTileLook> tileLooks;
+  // The lake's tiles as last drawn, which a tick updates rather than draws anew.
+  TTileLayer tileLayer;
 };

@@ -166,6 +166,7 @@ std::string StartTrip(TTripContext& ctx) {
     LoadingStep(ctx);
     dev.objects.Items.ReadFromFile(dev.paths.Find("objects.dxg"));
     LoadLakeMap(trip, map);
+    ctx.tileLayer.Forget();
     ResolvePlayMedia(ctx);
   } catch (const Exception& error) {
     trip.cash = AddClamped(trip.cash, fee);

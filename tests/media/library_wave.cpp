@@ -128,7 +128,9 @@ TEST(LibraryWave, WavesReadFromAFileShareItsBytesAndOutliveTheLibrary) {
       const TWaveBytes& data = waves.Items(i).Wave().Data;
       EXPECT_EQ(data, items[static_cast<size_t>(i)].Wave.Data);
       // Shared samples lie at even addresses, where the mixer plays them in place.
-      if (data.Shared()) EXPECT_EQ(reinterpret_cast<uintptr_t>(data.data()) % 2, 0u) << i;
+      if (data.Shared()) {
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(data.data()) % 2, 0u) << i;
+      }
       shared += data.Shared();
     }
     EXPECT_GT(shared, 0);
