@@ -1,5 +1,6 @@
 #include "bowling/main_form.h"
 
+#include <functional>
 #include <iostream>
 
 #include "bowling/bowling_options.h"
@@ -15,13 +16,14 @@ namespace {
 TPicture Backdrop() {
   TPictureCollection library;
   library.ReadFromLastingBytes(kBowlingFormPictures, kBowlingFormPicturesSize);
-  return library.Find("image").Picture();
+  return library.Find("image").Dib().Decode();
 }
 
+// The backdrop is made when the menu first shows it: the first frame is the intro show.
 TImage& AddBackdrop(TForm& form) {
   auto& image = form.Add<TImage>("image");
   image.SetBounds(0, 0, 640, 480);
-  image.SetPicture(Backdrop());
+  image.SetPicture(std::function<TPicture()>(Backdrop));
   return image;
 }
 

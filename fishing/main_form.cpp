@@ -14,10 +14,10 @@ class TFormPictures {
   TFormPictures() : library_(std::make_shared<TPictureCollection>()) {
     library_->ReadFromLastingBytes(kFormPictures, kFormPicturesSize);
   }
-  TPicture Take(const char* name) { return library_->Find(name).Picture(); }
+  TPicture Take(const char* name) { return library_->Find(name).Dib().Decode(); }
   // The library stays while a picture still waits to be made.
   std::function<TPicture()> Later(const char* name) {
-    return [library = library_, name] { return library->Find(name).Picture(); };
+    return [library = library_, name] { return library->Find(name).Dib().Decode(); };
   }
 
  private:

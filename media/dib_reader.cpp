@@ -144,8 +144,7 @@ TDib ReadDib(TByteReader& in, TDibSource source, uint32_t pixelOffset, const TSh
     // The code is run through now, so a broken picture fails as the library is read; the pixels
     // are decoded when first used.
     TByteReader code = header.ImageSize != 0 ? in.Slice(header.ImageSize) : in.Rest();
-    TByteReader check = code;
-    DecodeRle(check, static_cast<int>(bits), w, h, nullptr);
+    CheckRle(code, static_cast<int>(bits), h);
     const size_t size = code.Size();
     const uint8_t* start = code.Bytes(size);
     TSharedBytes bytes(owner, start);

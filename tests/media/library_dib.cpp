@@ -4,11 +4,13 @@
 
 #include <climits>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "media/bitmap_file.h"
 #include "media/dib_reader.h"
+#include "media/dib_rle.h"
 #include "media/dib_writer.h"
 #include "media/file_bytes.h"
 #include "media/item_surfaces.h"
@@ -185,6 +187,49 @@ TEST(LibraryDib, RunLengthCodeIsCheckedWhenReadAndDecodedOnFirstUse) {
   ASSERT_NE(copy.IndexRow(0), nullptr);
   EXPECT_EQ(copy.IndexRow(0), dib.IndexRow(0)) << "copies share one decode";
   EXPECT_EQ(copy.IndexRow(1)[3], 1);
+}
+
+// The check a library runs on every picture as it is read raises exactly where decoding would:
+// over random codes of both depths, cut anywhere, with moves and literals of every length.
+TEST(LibraryDib, RunLengthCheckFailsExactlyWhereDecodingFails) {
+  std::mt19937 random(7);
+  int failures = 0;
+  for (int trial = 0; trial < 20000; ++trial) {
+    std::vector<uint8_t> code;
+    const int instructions = static_cast<int>(random() % 12);
+    for (int i = 0; i < instructions; ++i) {
+      switch (random() % 5) {
+        case 0:  // a run
+          code.insert(code.end(), {static_cast<uint8_t>(1 + random() % 255), static_cast<uint8_t>(random())});
+          break;
+        case 1:  // end of line, end of bitmap
+          code.insert(code.end(), {0, static_cast<uint8_t>(random() % 2)});
+          break;
+        case 2:  // a move
+          code.insert(code.end(), {0, 2, static_cast<uint8_t>(random() % 8), static_cast<uint8_t>(random() % 4)});
+          break;
+        default: {  // literal pixels and their bytes
+          const uint8_t count = static_cast<uint8_t>(3 + random() % 40);
+          code.insert(code.end(), {0, count});
+          for (int b = 0; b < count; ++b) code.push_back(static_cast<uint8_t>(random()));
+        }
+      }
+    }
+    code.resize(code.size() - std::min<size_t>(code.size(), random() % 3));
+    const int bits = trial % 2 ? 8 : 4;
+    const int width = 1 + static_cast<int>(random() % 9);
+    const int height = 1 + static_cast<int>(random() % 5);
+    std::vector<uint8_t> indices(static_cast<size_t>(width * height));
+    const std::string decoded = ErrorOf([&] {
+      TByteReader reader(code.data(), code.size());
+      DecodeRle(reader, bits, width, height, indices.data());
+    });
+    const std::string checked = ErrorOf([&] { CheckRle(TByteReader(code.data(), code.size()), bits, height); });
+    ASSERT_EQ(checked, decoded) << "trial " << trial;
+    failures += !checked.empty();
+  }
+  EXPECT_GT(failures, 1000);
+  EXPECT_LT(failures, 19000);
 }
 
 TEST(LibraryDib, RunLengthFourBits) {
