@@ -140,7 +140,8 @@ TTileLayer::TTileShape* TTileLayer::Refresh(int tile) {
     bool covers = true;
     bool exact = keyed && diamondsTile_ && shape.width == tw_ && shape.height == th_;
     for (int k = 0; k < th_ && (covers || exact); ++k) {
-      const auto [from, to] = diamond_[static_cast<size_t>(k)];
+      const int from = diamond_[static_cast<size_t>(k)].first;
+      const int to = diamond_[static_cast<size_t>(k)].second;
       if (!keyed) continue;
       bool covered = from >= to;
       int runs = 0;
