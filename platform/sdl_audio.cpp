@@ -38,6 +38,18 @@ void TSdlAudio::Close() {
 
 void TSdlAudio::SetSource(TAudioSource* source) {
   if (!source) {
+#ifdef __EMSCRIPTEN__
+    // In a browser the page's audio node can still deliver a request queued before the device
+    // closed, and SDL would answer it from the device it has freed. The device stays open there,
+    // paused and silent, until the program ends.
+    if (device_) {
+      SDL_LockAudioDevice(device_);
+      source_ = nullptr;
+      SDL_UnlockAudioDevice(device_);
+      SDL_PauseAudioDevice(device_, 1);
+      return;
+    }
+#endif
     // Closing waits for the callback to finish, so the source is not used once this returns.
     Close();
     source_ = nullptr;
@@ -50,6 +62,7 @@ void TSdlAudio::SetSource(TAudioSource* source) {
   SDL_LockAudioDevice(device_);
   source_ = source;
   SDL_UnlockAudioDevice(device_);
+  SDL_PauseAudioDevice(device_, 0);
 }
 
 void TSdlAudio::Callback(void* audio, uint8_t* stream, int bytes) {

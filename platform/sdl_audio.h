@@ -1,7 +1,8 @@
 // The SDL host's audio output: a 16-bit stereo device whose callback (on SDL's audio thread) pulls
 // mixed frames from the program's source. The device is opened when its rate is asked for and
-// closed when the source goes; a failed open leaves SDL's audio shut so that the next attempt
-// starts afresh (a sound server started meanwhile, another driver named).
+// closed when the source goes (in a browser only paused: see SetSource); a failed open leaves
+// SDL's audio shut so that the next attempt starts afresh (a sound server started meanwhile,
+// another driver named).
 #pragma once
 
 #include <cstdint>
