@@ -157,6 +157,7 @@ TTileLayer::TTileShape* TTileLayer::Refresh(int tile) {
     shape.covers[p] = covers;
     shape.exact[p] = exact;
   }
+  shape.allCover = patterns > 0 && std::all_of(shape.covers.begin(), shape.covers.end(), [](uint8_t c) { return c; });
   return &shape;
 }
 
@@ -193,10 +194,13 @@ bool TTileLayer::Eligible(const LakeTrip& trip, const TTileView& view, const TRe
     const int32_t endCol = FloorDiv(window.Right - 1 - shift, tw_);
     if (firstCol < view.c0 || endCol > view.lastCol) return false;
     for (int32_t c = firstCol; c <= endCol; ++c) {
+      const int32_t tile = trip.cells[c][r].tile;
+      if (tile < 0 || tile >= static_cast<int32_t>(shapes_.size())) return false;
+      if (Shape(tile)->allCover) continue;
       const TKey key = KeyOf(trip, c, r);
-      if (key.tile < 0 || key.pattern < 0) return false;
       const TTileShape& shape = *Shape(key.tile);
-      if (static_cast<size_t>(key.pattern) >= shape.covers.size() || !shape.covers[static_cast<size_t>(key.pattern)]) {
+      if (key.pattern < 0 || static_cast<size_t>(key.pattern) >= shape.covers.size() ||
+          !shape.covers[static_cast<size_t>(key.pattern)]) {
         return false;
       }
     }
@@ -349,11 +353,16 @@ bool TTileLayer::Draw(TDirectDrawSurface& surface, const LakeTrip& trip, TPictur
     return false;
   }
   // What changed since the layer was drawn: animation steps in view, and any cell given another tile.
+  // Cells out of view do not animate: only a new tile changes them, and they are drawn with the
+  // pattern they now have when they come into view.
   changes_.clear();
   for (int32_t c = regionCol0_; c < regionCol0_ + regionCols_; ++c) {
+    const bool columnInView = c >= view.c0 && c <= view.lastCol;
     for (int32_t r = regionRow0_; r < regionRow0_ + regionRows_; ++r) {
-      const TKey now = KeyOf(trip, c, r);
       TKey& shown = Shown(c, r);
+      const bool inView = columnInView && r >= view.r0 && r <= view.lastRow;
+      if (!inView && trip.cells[c][r].tile == shown.tile) continue;
+      const TKey now = KeyOf(trip, c, r);
       if (now == shown) continue;
       changes_.push_back(TChange{c, r, shown});
       shown = now;

@@ -71,6 +71,7 @@ class TTileLayer {
     // Per pattern: its bottom rows hold the whole diamond (covers), and nothing else (exact).
     std::vector<uint8_t> covers;
     std::vector<uint8_t> exact;
+    bool allCover = false;  // every pattern covers
   };
   struct TChange {
     int32_t col = 0;
