@@ -5,8 +5,8 @@
 //
 // It stands in for drawing the cells in view one by one only where both give the same pixels:
 // every pixel of the view above the dashboard lies on the whole diamond of a cell in view, and no
-// cell out of view reaches into it. Holes in the map, its edges, pictures with gaps in their
-// diamond and dashboards that let the tiles show through are drawn cell by cell, as before.
+// cell out of view reaches into it. Where that does not hold (holes in the map, its edges,
+// pictures with gaps in their diamond) the cells are drawn one by one, as before.
 #pragma once
 
 #include <cstdint>
