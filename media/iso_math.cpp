@@ -23,26 +23,6 @@ const std::array<double, 256>& CosineTable() {
 
 }  // namespace
 
-int32_t Round(double value) {
-  if (std::isnan(value)) return 0;
-  // Compared as doubles: both limits are exact in double, and anything beyond them clamps.
-  if (value >= static_cast<double>(std::numeric_limits<int32_t>::max())) {
-    return std::numeric_limits<int32_t>::max();
-  }
-  if (value <= static_cast<double>(std::numeric_limits<int32_t>::min())) {
-    return std::numeric_limits<int32_t>::min();
-  }
-  // Done by hand rather than with nearbyint so that a changed floating-point rounding mode cannot
-  // alter play. Truncation towards zero, stepped down for negative fractions, is the floor of any
-  // value in the int32 range (without a library call), and value - floor(value) is exact.
-  auto result = static_cast<int64_t>(value);
-  if (static_cast<double>(result) > value) --result;
-  const double fraction = value - static_cast<double>(result);
-  if (fraction > 0.5 || (fraction == 0.5 && (result & 1) != 0)) ++result;
-  if (result > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  return static_cast<int32_t>(result);
-}
-
 double StepCos(int step) { return CosineTable()[static_cast<size_t>(step & 255)]; }
 
 double StepSin(int step) { return CosineTable()[static_cast<size_t>((step + 192) & 255)]; }

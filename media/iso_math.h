@@ -4,12 +4,33 @@
 // axis at half scale.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 // Nearest integer, halves to the even neighbour (2.5 -> 2, -2.5 -> -2, 3.5 -> 4). The result is
 // clamped to the int32 range: +inf and values above it give INT32_MAX, -inf and values below give
 // INT32_MIN, NaN gives 0. Floats convert to double exactly, so this serves both.
-int32_t Round(double value);
+// Inline: play rounds positions many times a tick.
+inline int32_t Round(double value) {
+  if (std::isnan(value)) return 0;
+  // Compared as doubles: both limits are exact in double, and anything beyond them clamps.
+  if (value >= static_cast<double>(std::numeric_limits<int32_t>::max())) {
+    return std::numeric_limits<int32_t>::max();
+  }
+  if (value <= static_cast<double>(std::numeric_limits<int32_t>::min())) {
+    return std::numeric_limits<int32_t>::min();
+  }
+  // Done by hand rather than with nearbyint so that a changed floating-point rounding mode cannot
+  // alter play. Truncation towards zero, stepped down for negative fractions, is the floor of any
+  // value in the int32 range (without a library call), and value - floor(value) is exact.
+  auto result = static_cast<int64_t>(value);
+  if (static_cast<double>(result) > value) --result;
+  const double fraction = value - static_cast<double>(result);
+  if (fraction > 0.5 || (fraction == 0.5 && (result & 1) != 0)) ++result;
+  if (result > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(result);
+}
 
 // Cosine and sine of (step and 255) x 2pi/256 from a table of 256 doubles filled once.
 double StepCos(int step);
