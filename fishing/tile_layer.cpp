@@ -16,23 +16,6 @@ int32_t FloorDiv(int32_t value, int32_t divisor) {
   return quotient * divisor > value ? quotient - 1 : quotient;
 }
 
-TRect Intersection(const TRect& a, const TRect& b) {
-  return TRect{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-               std::min(a.Bottom, b.Bottom)};
-}
-
-bool Overlap(const TRect& a, const TRect& b) {
-  const TRect both = Intersection(a, b);
-  return both.Left < both.Right && both.Top < both.Bottom;
-}
-
-TRect Union(const TRect& a, const TRect& b) {
-  if (a.Left >= a.Right || a.Top >= a.Bottom) return b;
-  if (b.Left >= b.Right || b.Top >= b.Bottom) return a;
-  return TRect{std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-               std::max(a.Bottom, b.Bottom)};
-}
-
 uint64_t Mix(uint64_t hash, uint64_t value) { return (hash ^ value) * 0x100000001B3ull; }
 
 // The diamond of a tw x th cell, row by row: the columns whose pixel centres lie inside it or on
@@ -265,7 +248,7 @@ void TTileLayer::DrawCell(int32_t col, int32_t row, const TKey& key, const TRect
 
 void TTileLayer::Redraw(const TRect& area) {
   const TRect clip = Intersection(area, area_);
-  if (clip.Left >= clip.Right || clip.Top >= clip.Bottom) return;
+  if (Empty(clip)) return;
   const int hh = th_ / 2;
   const int32_t firstRow = std::max(regionRow0_, FloorDiv(clip.Top - th_, hh) + 1);
   const int32_t lastRow = std::min(regionRow0_ + regionRows_ - 1, FloorDiv(clip.Bottom - 1 - th_ + maxHeight_, hh));
@@ -377,7 +360,9 @@ bool TTileLayer::Draw(TDirectDrawSurface& surface, const LakeTrip& trip, TPictur
     if (AloneOnItsDiamond(change, now)) {
       DrawCell(change.col, change.row, now, area_);
     } else {
-      Redraw(Union(BoundsOf(change.col, change.row, change.was), BoundsOf(change.col, change.row, now)));
+      const TRect was = BoundsOf(change.col, change.row, change.was);
+      const TRect is = BoundsOf(change.col, change.row, now);
+      Redraw(Empty(was) ? is : Empty(is) ? was : Union(was, is));
     }
   }
   const TReportedWrite write(surface, TRect{0, 0, width, coveredFrom});

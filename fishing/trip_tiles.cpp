@@ -17,6 +17,17 @@ int CoveredFrom(const TTripContext& ctx, const TDirectDrawSurface& surface) {
   return surface.Height() - dash->Height();
 }
 
+// The tile's look for this tick, looked up on its first cell.
+const TTileLook& LookOf(std::vector<TTileLook>& looks, TPictureCollection& tiles, int32_t tile, int32_t tileHeight) {
+  TTileLook& look = looks[static_cast<size_t>(tile)];
+  if (!look.item) {
+    look.item = &tiles.Items(tile);
+    look.total = look.item->PatternTotal();
+    look.rise = look.item->Height() - tileHeight;
+  }
+  return look;
+}
+
 }  // namespace
 
 TTileView TilesInView(const TTripContext& ctx) {
@@ -49,12 +60,7 @@ void DrawCellsOneByOne(TTripContext& ctx, const TTileView& view, TDirectDrawSurf
       const TileCell& cell = trip.cells[c][r];
       // Negative numbers other than -1 are no tile either: the library has no such item.
       if (cell.tile < 0 || cell.tile >= count) continue;
-      TTileLook& look = looks[static_cast<size_t>(cell.tile)];
-      if (!look.item) {
-        look.item = &tiles.Items(cell.tile);
-        look.total = look.item->PatternTotal();
-        look.rise = look.item->Height() - trip.tileHeight;
-      }
+      const TTileLook& look = LookOf(looks, tiles, cell.tile, trip.tileHeight);
       look.item->DrawAbove(surface, x0 + c * trip.tileWidth, y0 - look.rise, std::min(look.total - 1, cell.frame >> 3),
                            view.coveredFrom);
     }
@@ -77,12 +83,7 @@ void DrawTiles(TTripContext& ctx) {
     for (int32_t r = view.r0; r <= view.lastRow; ++r) {
       TileCell& cell = trip.cells[c][r];
       if (cell.tile < 0 || cell.tile >= count) continue;
-      TTileLook& look = looks[static_cast<size_t>(cell.tile)];
-      if (!look.item) {
-        look.item = &tiles.Items(cell.tile);
-        look.total = look.item->PatternTotal();
-        look.rise = look.item->Height() - trip.tileHeight;
-      }
+      const TTileLook& look = LookOf(looks, tiles, cell.tile, trip.tileHeight);
       if (look.total > 1) {
         ++cell.frame;
         if (cell.frame > 8 * look.total) cell.frame = 0;

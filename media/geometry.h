@@ -24,6 +24,25 @@ inline TRect Bounds(int left, int top, int width, int height) {
   return TRect{left, top, left + width, top + height};
 }
 
+inline bool Empty(const TRect& r) { return r.Left >= r.Right || r.Top >= r.Bottom; }
+
+// Whether the two share a pixel.
+inline bool Overlap(const TRect& a, const TRect& b) {
+  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// The smallest rectangle holding both (empty ones included as they stand).
+inline TRect Union(const TRect& a, const TRect& b) {
+  return TRect{a.Left < b.Left ? a.Left : b.Left, a.Top < b.Top ? a.Top : b.Top,
+               a.Right > b.Right ? a.Right : b.Right, a.Bottom > b.Bottom ? a.Bottom : b.Bottom};
+}
+
+// The pixels in both (empty when none).
+inline TRect Intersection(const TRect& a, const TRect& b) {
+  return TRect{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
+               a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+}
+
 // A colour value: red in the low byte, then green, then blue (0x00BBGGRR). Values with the top bit
 // set name a system colour (0x80000000 + role), resolved by ResolveColor.
 using TColor = uint32_t;

@@ -13,22 +13,6 @@ constexpr size_t kMaxForeignRects = 64;
 // Records a frame is expected to hold at most; more only cost an allocation.
 constexpr size_t kRecords = 1024;
 
-bool Overlap(const TRect& a, const TRect& b) {
-  return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-
-TRect Union(const TRect& a, const TRect& b) {
-  return TRect{std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-               std::max(a.Bottom, b.Bottom)};
-}
-
-TRect Intersection(const TRect& a, const TRect& b) {
-  return TRect{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-               std::min(a.Bottom, b.Bottom)};
-}
-
-bool Empty(const TRect& r) { return r.Left >= r.Right || r.Top >= r.Bottom; }
-
 int64_t Area(const TRect& r) { return static_cast<int64_t>(r.Width()) * r.Height(); }
 
 // Grows box by rect (an empty box becomes rect).
