@@ -52,7 +52,7 @@ void RunOnBusyLake(benchmark::State& state, const std::function<void(TBusyLake&)
     lake.Reset();
     state.ResumeTiming();
     step(lake);
-    benchmark::DoNotOptimize(lake.draw.Surface()->Bits());
+    benchmark::DoNotOptimize(static_cast<const TDirectDrawSurface*>(lake.draw.Primary())->Bits());
   }
   state.SetBytesProcessed(state.iterations() * 640 * 480 * 2);
 }

@@ -365,7 +365,7 @@ bool TTileLayer::Draw(TDirectDrawSurface& surface, const LakeTrip& trip, TPictur
       Redraw(Empty(was) ? is : Empty(is) ? was : Union(was, is));
     }
   }
-  const TReportedWrite write(surface, TRect{0, 0, width, coveredFrom});
+  const TReportedWrite write(surface, TRect{0, 0, width, coveredFrom}, TWriteKind::Overwrite);
   const TDirectDrawSurface& layer = *layer_;
   const int left = window.Left - area_.Left;
   const int top = window.Top - area_.Top;

@@ -199,15 +199,21 @@ void TDXDraw::CopyToPrimary() {
 }
 
 void TDXDraw::CopyRows(bool whole) {
-  const TDirectDrawSurface& from = *surface_;
+  TDirectDrawSurface& back = *surface_;
+  const TDirectDrawSurface& from = back;
   TDirectDrawSurface& to = *primary_;
   if (from.Width() == to.Width() && from.Height() == to.Height()) {
-    const TSurfaceDamage& drawn = from.Damage();
+    if (!whole) changed_.Build(from.Damage().Since(TDamageMark::Presented), from.Width(), from.Height());
+    if (!from.Locked() && !to.Locked()) {
+      // The two trade pixels: the front shows the back's at once, and the back copies what changed
+      // from the front once drawing or reading reaches it (most of a frame is drawn over first).
+      back.ExchangeInto(to, whole ? nullptr : &changed_);
+      return;
+    }
     if (whole) {
       std::memcpy(to.Bits(), from.Bits(), static_cast<size_t>(from.Pitch()) * from.Height());
       return;
     }
-    changed_.Build(drawn.Since(TDamageMark::Presented), from.Width(), from.Height());
     changed_.ForEach([&](const TRect& rect) {
       for (int y = rect.Top; y < rect.Bottom; ++y) {
         std::memcpy(to.Row(y) + rect.Left, from.Row(y) + rect.Left, static_cast<size_t>(rect.Width()) * 2);

@@ -1,6 +1,8 @@
 // The drawing device: the display, the back surface all frame drawing targets (Surface), the front
 // surface on screen (Primary), and the image libraries registered with it. The host shows Primary;
-// Flip copies Surface onto it (what changed since the last flip, or all of it) and presents.
+// Flip leaves it showing Surface and presents. Surfaces of the same size trade pixels: Surface then
+// holds the frame before last, and copies in from Primary what changed since, when first needed
+// (surface.h); otherwise Flip copies Surface onto Primary (what changed since the last flip, or all).
 //
 // Initialize, in order: finalise if initialised; "Form not found" without an owning form;
 // OnInitializing; choose the display mode (full screen); make Primary and Surface; initialised:
@@ -133,7 +135,7 @@ class TDXDraw {
   TDisplayMode ChooseMode() const;
   void CreateSurfaces(const TDisplayMode& mode);
   void ReleaseSurfaces();
-  // Copies the back surface to the front: whole, or only what was drawn on it since the last copy
+  // Brings the back surface to the front: whole, or only what was drawn on it since the last flip
   // when nothing else drew on the front meanwhile.
   void CopyToPrimary();
   void CopyRows(bool whole);

@@ -135,7 +135,8 @@ void TPictureCollectionItem::DrawWithin(TDirectDrawSurface& dest, int x, int y, 
     list->Add(record);
     return;
   }
-  const TReportedWrite write(dest, TRect{x + from, y + top, x + to, y + bottom});
+  const TReportedWrite write(dest, TRect{x + from, y + top, x + to, y + bottom},
+                             keyed ? TWriteKind::Within : TWriteKind::Overwrite);
 
   if (!keyed) {
     if (from == 0 && x == 0 && rect.Left == 0 && to == source.Width() && to == dest.Width()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <new>
 
 #include "media/blend_rows.h"
@@ -21,6 +22,11 @@ TDirectDrawSurface::TDirectDrawSurface(int width, int height, TPixelFormat forma
       id_(++surfacesMade),
       damage_(width_, height_),
       pixels_(static_cast<size_t>(width_) * height_, 0) {}
+
+TDirectDrawSurface::~TDirectDrawSurface() {
+  if (holdingFor_) holdingFor_->TakeAllPending();
+  if (pendingOn_) Unlink();
+}
 
 std::unique_ptr<TDirectDrawSurface> TDirectDrawSurface::Create(int width, int height,
                                                                TPixelFormat format,
@@ -43,8 +49,61 @@ void TDirectDrawSurface::Unlock() {
   if (lockCount_ > 0) --lockCount_;
 }
 
+void TDirectDrawSurface::ExchangeInto(TDirectDrawSurface& to, const TDamageCover* differing) {
+  SettleAll();
+  to.SettleAll();
+  pixels_.swap(to.pixels_);
+  if (differing) {
+    pending_.Set(*differing);
+  } else {
+    pending_.SetAll(TRect{0, 0, width_, height_});
+  }
+  if (!pending_.Any()) return;
+  pendingOn_ = &to;
+  to.holdingFor_ = this;
+}
+
+void TDirectDrawSurface::BeforeWriting(const TRect& rect, TWriteKind kind) {
+  if (holdingFor_) holdingFor_->TakeAllPending();
+  if (!pendingOn_ || !pending_.MayOverlap(rect)) return;
+  const TRect within = Intersection(rect, TRect{0, 0, width_, height_});
+  if (kind != TWriteKind::Overwrite || !pending_.Drop(within)) {
+    pending_.Take(within, [this](const TRect& pending) { CopyIn(pending); });
+  }
+  if (!pending_.Any()) Unlink();
+}
+
+void TDirectDrawSurface::SettleAll() {
+  if (pendingOn_) TakeAllPending();
+  if (holdingFor_) holdingFor_->TakeAllPending();
+}
+
+void TDirectDrawSurface::TakeAllPending() const {
+  auto& self = const_cast<TDirectDrawSurface&>(*this);
+  self.pending_.TakeAll([&self](const TRect& pending) { self.CopyIn(pending); });
+  self.Unlink();
+}
+
+void TDirectDrawSurface::CopyIn(const TRect& rect) {
+  const size_t bytes = static_cast<size_t>(rect.Width()) * 2;
+  for (int y = rect.Top; y < rect.Bottom; ++y) {
+    const size_t at = static_cast<size_t>(y) * width_ + rect.Left;
+    std::memcpy(pixels_.data() + at, pendingOn_->pixels_.data() + at, bytes);
+  }
+}
+
+void TDirectDrawSurface::Unlink() {
+  if (pendingOn_) pendingOn_->holdingFor_ = nullptr;
+  pendingOn_ = nullptr;
+}
+
 void TDirectDrawSurface::Fill(uint32_t rawColor) {
   if (recording_) recording_->Spoil();
+  if (holdingFor_) holdingFor_->TakeAllPending();
+  if (pendingOn_) {
+    pending_.SetAll(TRect{});
+    Unlink();
+  }
   DrawnAll();
   std::fill(pixels_.begin(), pixels_.end(), static_cast<uint16_t>(rawColor));
 }

@@ -5,6 +5,11 @@
 // Row() and Bits() count as the whole surface drawn, unless they are asked for while a
 // TReportedWrite is open, which reports the rectangle the writes stay within instead. A surface can
 // also record drawing into a list instead of doing it (draw_list.h).
+//
+// After the drawing device's exchanging flip some of the back surface's pixels lie on the front for a
+// while (pending_pixels.h). Every way of reaching the pixels copies them in first: Bits() and Row()
+// outside a reported write take them all, a reported write those it overlaps (none, when it sets
+// every pixel of its rectangle), and writing on the front takes them all before it changes them.
 #pragma once
 
 #include <cstdint>
@@ -13,8 +18,13 @@
 
 #include "media/draw_list.h"
 #include "media/geometry.h"
+#include "media/pending_pixels.h"
 #include "media/pixel_format.h"
 #include "media/surface_damage.h"
+
+// How a reported write treats the pixels of its rectangle: it may read them and leave some as they
+// are, or it sets every one of them without reading any.
+enum class TWriteKind { Within, Overwrite };
 
 class TDirectDrawSurface {
  public:
@@ -23,6 +33,9 @@ class TDirectDrawSurface {
 
   // A surface of width x height pixels filled with 0. Sizes below 0 count as 0.
   TDirectDrawSurface(int width, int height, TPixelFormat format, bool systemMemory = true);
+  ~TDirectDrawSurface();
+  TDirectDrawSurface(const TDirectDrawSurface&) = delete;
+  TDirectDrawSurface& operator=(const TDirectDrawSurface&) = delete;
   // The same, or nullptr when the surface cannot be made (too large, or out of memory).
   static std::unique_ptr<TDirectDrawSurface> Create(int width, int height, TPixelFormat format,
                                                     bool systemMemory);
@@ -54,12 +67,18 @@ class TDirectDrawSurface {
     WrittenUnreported();
     return pixels_.data();
   }
-  const uint16_t* Bits() const { return pixels_.data(); }
+  const uint16_t* Bits() const {
+    ReadUnreported();
+    return pixels_.data();
+  }
   uint16_t* Row(int y) {
     WrittenUnreported();
     return pixels_.data() + static_cast<size_t>(y) * width_;
   }
-  const uint16_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  const uint16_t* Row(int y) const {
+    ReadUnreported();
+    return pixels_.data() + static_cast<size_t>(y) * width_;
+  }
 
   // What was drawn since each mark; ClearDamage starts a mark afresh.
   const TSurfaceDamage& Damage() const { return damage_; }
@@ -95,6 +114,11 @@ class TDirectDrawSurface {
   }
   void Restore() { lost_ = false; }
 
+  // Leaves to (of the same size and format, neither locked) showing what this surface shows, by
+  // trading their pixels. differing: where the two may differ now (everywhere when nullptr); this
+  // surface's pixels there lie on to afterwards, until needed. Reports no drawing on either.
+  void ExchangeInto(TDirectDrawSurface& to, const TDamageCover* differing);
+
   // Sets every pixel to the raw value (spoiling a recording).
   void Fill(uint32_t rawColor);
   // Blends colour (0x00BBGGRR) with weight alpha 0..255 over rect, clipped to the surface.
@@ -105,9 +129,25 @@ class TDirectDrawSurface {
  private:
   friend class TReportedWrite;
   void WrittenUnreported() {
-    if (reportedWrites_ == 0) DrawnAll();
+    if (reportedWrites_ == 0) {
+      DrawnAll();
+      if (pendingOn_ || holdingFor_) SettleAll();
+    }
     if (recording_) recording_->Spoil();
   }
+  void ReadUnreported() const {
+    if (pendingOn_ && reportedWrites_ == 0) TakeAllPending();
+  }
+  // Before drawing within rect: the pending pixels it overlaps are copied in (or dropped, when
+  // it overwrites them), and those this surface holds for another are handed over.
+  void BeforeWriting(const TRect& rect, TWriteKind kind);
+  // This surface's own pixels all here, and none of another's held here.
+  void SettleAll();
+  // Copies in every pending pixel. Const because reading needs it; the device's surfaces, the only
+  // ones with pending pixels, are never const objects.
+  void TakeAllPending() const;
+  void CopyIn(const TRect& rect);
+  void Unlink();
 
   int width_;
   int height_;
@@ -123,14 +163,19 @@ class TDirectDrawSurface {
   TSurfaceDamage damage_;
   TDrawList* recording_ = nullptr;
   std::vector<uint16_t> pixels_;
+  TPendingPixels pending_;
+  TDirectDrawSurface* pendingOn_ = nullptr;   // the surface holding this one's pending pixels
+  TDirectDrawSurface* holdingFor_ = nullptr;  // the surface whose pending pixels lie here
 };
 
-// Reports that drawing on the surface stays within rect while it is open (they may nest). Drawing
-// this way while the surface records spoils the recording.
+// Reports that drawing on the surface stays within rect while it is open (they may nest), and how it
+// treats the pixels there. Drawing this way while the surface records spoils the recording.
 class TReportedWrite {
  public:
-  TReportedWrite(TDirectDrawSurface& surface, const TRect& rect) : surface_(surface) {
+  TReportedWrite(TDirectDrawSurface& surface, const TRect& rect, TWriteKind kind = TWriteKind::Within)
+      : surface_(surface) {
     if (surface.recording_) surface.recording_->Spoil();
+    if (surface.pendingOn_ || surface.holdingFor_) surface.BeforeWriting(rect, kind);
     surface.Drawn(rect);
     ++surface.reportedWrites_;
   }
