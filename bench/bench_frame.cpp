@@ -1,6 +1,8 @@
 // One full tick of a trip on a busy view of a generated lake (tiles, 30 fish and 3 monsters on
 // screen, every wake slot alive, the boat driving), beside a memcpy of one 640 x 480 x 2 frame,
 // and the tick's phases measured alone from the same scene, so the report says where the time went.
+// After a flip the back copies in what changed only where drawing first reaches it: that copying
+// falls to the phase that draws there.
 // Needs the generated program folder (bin/tarnhook beside the build's bench folder).
 #include <benchmark/benchmark.h>
 
@@ -135,7 +137,7 @@ class TFrameReporter : public TTimesReporter {
       {"BM_PhaseWake", "wake"},
       {"BM_PhaseBoat", "boat, angler, pointer"},
       {"BM_PhaseDashboard", "dashboard and texts"},
-      {"BM_PhaseFlip", "flip"},
+      {"BM_PhaseFlip", "flip (back and front trade pixels)"},
   };
 };
 

@@ -204,12 +204,9 @@ void TDXDraw::CopyRows(bool whole) {
   TDirectDrawSurface& to = *primary_;
   if (from.Width() == to.Width() && from.Height() == to.Height()) {
     if (!whole) changed_.Build(from.Damage().Since(TDamageMark::Presented), from.Width(), from.Height());
-    if (!from.Locked() && !to.Locked()) {
-      // The two trade pixels: the front shows the back's at once, and the back copies what changed
-      // from the front once drawing or reading reaches it (most of a frame is drawn over first).
-      back.ExchangeInto(to, whole ? nullptr : &changed_);
-      return;
-    }
+    // The two trade pixels: the front shows the back's at once, and the back copies what changed
+    // from the front once drawing or reading reaches it (most of a frame is drawn over first).
+    if (back.ExchangeInto(to, whole ? nullptr : &changed_)) return;
     if (whole) {
       std::memcpy(to.Bits(), from.Bits(), static_cast<size_t>(from.Pitch()) * from.Height());
       return;

@@ -49,7 +49,11 @@ void TDirectDrawSurface::Unlock() {
   if (lockCount_ > 0) --lockCount_;
 }
 
-void TDirectDrawSurface::ExchangeInto(TDirectDrawSurface& to, const TDamageCover* differing) {
+bool TDirectDrawSurface::ExchangeInto(TDirectDrawSurface& to, const TDamageCover* differing) {
+  if (&to == this || to.width_ != width_ || to.height_ != height_ || to.format_ != format_ || Locked() ||
+      to.Locked()) {
+    return false;
+  }
   SettleAll();
   to.SettleAll();
   pixels_.swap(to.pixels_);
@@ -58,9 +62,11 @@ void TDirectDrawSurface::ExchangeInto(TDirectDrawSurface& to, const TDamageCover
   } else {
     pending_.SetAll(TRect{0, 0, width_, height_});
   }
-  if (!pending_.Any()) return;
-  pendingOn_ = &to;
-  to.holdingFor_ = this;
+  if (pending_.Any()) {
+    pendingOn_ = &to;
+    to.holdingFor_ = this;
+  }
+  return true;
 }
 
 void TDirectDrawSurface::BeforeWriting(const TRect& rect, TWriteKind kind) {

@@ -114,10 +114,11 @@ class TDirectDrawSurface {
   }
   void Restore() { lost_ = false; }
 
-  // Leaves to (of the same size and format, neither locked) showing what this surface shows, by
-  // trading their pixels. differing: where the two may differ now (everywhere when nullptr); this
-  // surface's pixels there lie on to afterwards, until needed. Reports no drawing on either.
-  void ExchangeInto(TDirectDrawSurface& to, const TDamageCover* differing);
+  // Leaves to showing what this surface shows, by trading their pixels. differing: where the two
+  // may differ now (everywhere when nullptr); this surface's pixels there lie on to afterwards,
+  // until needed. Reports no drawing on either. False, with nothing done, unless the two have the
+  // same size and format and neither is locked.
+  bool ExchangeInto(TDirectDrawSurface& to, const TDamageCover* differing);
 
   // Sets every pixel to the raw value (spoiling a recording).
   void Fill(uint32_t rawColor);
