@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "bench/bench_support.h"
 #include "bench/busy_lake.h"
@@ -144,7 +145,18 @@ class TFrameReporter : public TTimesReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  // Each benchmark runs five times, the runs of all of them shuffled together, and counts at its
+  // median: other work on the machine then slows the tick and its reference alike. Flags given
+  // on the command line come later and win.
+  char repeat[] = "--benchmark_repetitions=5";
+  char shuffle[] = "--benchmark_enable_random_interleaving=true";
+  char aggregates[] = "--benchmark_report_aggregates_only=true";
+  char runTime[] = "--benchmark_min_time=0.2";
+  std::vector<char*> args{argv[0], repeat, shuffle, aggregates, runTime};
+  args.insert(args.end(), argv + 1, argv + argc);
+  int count = static_cast<int>(args.size());
+  args.push_back(nullptr);
+  benchmark::Initialize(&count, args.data());
   TFrameReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

@@ -1,8 +1,8 @@
 // What the benchmark programs share: the program folder generated beside the build's bench folder,
 // the frame memcpy they measure against, and a reporter that keeps each benchmark's processor time
-// per iteration (the mean when repeated; processor time, as these machines are shared and wall
-// time counts the other jobs too), so a program can print its figures beside the reference
-// measured in the same run.
+// per iteration (the median when repeated, which a burst of other work moves least; processor time,
+// as these machines are shared and wall time counts the other jobs too), so a program can print its
+// figures beside the reference measured in the same run.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -39,7 +39,7 @@ class TTimesReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "mean") continue;
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
       seconds_[run.run_name.function_name] = run.GetAdjustedCPUTime() * Scale(run.time_unit);
     }
     ConsoleReporter::ReportRuns(runs);
