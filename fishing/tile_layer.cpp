@@ -360,9 +360,9 @@ bool TTileLayer::Draw(TDirectDrawSurface& surface, const LakeTrip& trip, TPictur
     if (AloneOnItsDiamond(change, now)) {
       DrawCell(change.col, change.row, now, area_);
     } else {
-      const TRect was = BoundsOf(change.col, change.row, change.was);
-      const TRect is = BoundsOf(change.col, change.row, now);
-      Redraw(Empty(was) ? is : Empty(is) ? was : Union(was, is));
+      TRect area = BoundsOf(change.col, change.row, change.was);
+      Extend(area, BoundsOf(change.col, change.row, now));
+      Redraw(area);
     }
   }
   const TReportedWrite write(surface, TRect{0, 0, width, coveredFrom}, TWriteKind::Overwrite);

@@ -37,6 +37,11 @@ inline TRect Union(const TRect& a, const TRect& b) {
                a.Right > b.Right ? a.Right : b.Right, a.Bottom > b.Bottom ? a.Bottom : b.Bottom};
 }
 
+// Grows box to hold rect's pixels too: an empty rect adds none, an empty box becomes rect.
+inline void Extend(TRect& box, const TRect& rect) {
+  if (!Empty(rect)) box = Empty(box) ? rect : Union(box, rect);
+}
+
 // The pixels in both (empty when none).
 inline TRect Intersection(const TRect& a, const TRect& b) {
   return TRect{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,

@@ -9,9 +9,9 @@ void TPendingPixels::Set(const TDamageCover& cover) {
 }
 
 void TPendingPixels::SetAll(const TRect& rect) {
-  rects_.clear();
+  Clear();
   if (!Empty(rect)) rects_.push_back(rect);
-  Bound();
+  bounds_ = rect;
 }
 
 bool TPendingPixels::Drop(const TRect& rect) {
@@ -42,5 +42,5 @@ bool TPendingPixels::Drop(const TRect& rect) {
 
 void TPendingPixels::Bound() {
   bounds_ = TRect{};
-  for (const TRect& rect : rects_) bounds_ = Empty(bounds_) ? rect : Union(bounds_, rect);
+  for (const TRect& rect : rects_) Extend(bounds_, rect);
 }

@@ -48,6 +48,10 @@ class TPendingPixels {
   template <class Copy>
   void TakeAll(Copy copy) {
     for (const TRect& pending : rects_) copy(pending);
+    Clear();
+  }
+  // Nothing pending.
+  void Clear() {
     rects_.clear();
     bounds_ = TRect{};
   }

@@ -15,9 +15,6 @@ constexpr size_t kRecords = 1024;
 
 int64_t Area(const TRect& r) { return static_cast<int64_t>(r.Width()) * r.Height(); }
 
-// Grows box by rect (an empty box becomes rect).
-void Extend(TRect& box, const TRect& rect) { box = Empty(box) ? rect : Union(box, rect); }
-
 // Stops the surface recording, whatever a layer raises.
 struct TRecording {
   TDirectDrawSurface& surface;

@@ -107,7 +107,7 @@ void TDirectDrawSurface::Fill(uint32_t rawColor) {
   if (recording_) recording_->Spoil();
   if (holdingFor_) holdingFor_->TakeAllPending();
   if (pendingOn_) {
-    pending_.SetAll(TRect{});
+    pending_.Clear();
     Unlink();
   }
   DrawnAll();
